@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+#include "link/CommandLink.h"
+#include "link/DeviceListPanel.h"
+#include "link/ReplyDispatcher.h"
+#include "settings/HostAddresses.h"
+#include "settings/SettingsForm.h"
+#include "settings/SettingsWriter.h"
+#include "window/MainWindow.h"
+#include "window/Operator.h"
+
+namespace quorvane {
+
+// The main window with every subsystem attached to its controls and every reply kind to its
+// reaction. The program gives it the real link and the real person; tests give it theirs.
+class MainScreen {
+ public:
+  MainScreen(CommandLink& link, Operator& person, const HostAddressSource& host);
+
+  // Everything a received datagram sets off.
+  void HandleDatagram(const QByteArray& bytes) const;
+
+  // Ends the process with code 0 at once; replaceable so tests can watch the exit button.
+  std::function<void()> exitProcess;
+
+  MainWindow window;
+  ReplyDispatcher replies;
+  DeviceListPanel devices;
+  SettingsForm form;
+  SettingsWriter writer;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QUdpSocket>
+
+#include "link/CommandLink.h"
+
+namespace quorvane {
+
+// The tool's one UDP endpoint: every command leaves from localPort, every reply arrives there.
+class DeviceLink : public QObject, public CommandLink {
+  Q_OBJECT
+ public:
+  static constexpr quint16 kLocalPort = 8114;
+  static constexpr quint16 kDevicePort = 8113;
+  static constexpr qint64 kMaxDatagram = 65507;
+
+  explicit DeviceLink(quint16 localPort = kLocalPort, quint16 devicePort = kDevicePort,
+                      QHostAddress broadcastAddress = QHostAddress(QHostAddress::Broadcast),
+                      QObject* parent = nullptr);
+
+  // False when the local port could not be bound: then nothing is ever sent or received.
+  bool IsBound() const { return bound_; }
+  quint16 LocalPort() const;
+  void SetDevicePort(quint16 port) { devicePort_ = port; }
+  quint16 DevicePort() const { return devicePort_; }
+
+  // Only a dotted IPv4 address is accepted; nothing is resolved, so nothing can block.
+  bool SendCommand(const std::string& text, const std::string& ip) override;
+  bool BroadcastCommand(const std::string& text) override;
+
+ signals:
+  // Once per received datagram of one byte or more, with its bytes.
+  void DatagramReceived(const QByteArray& bytes);
+
+ private:
+  bool SendTo(const std::string& text, const QHostAddress& address);
+  void DrainPendingDatagrams();
+
+  QUdpSocket socket_;
+  bool bound_ = false;
+  quint16 devicePort_;
+  QHostAddress broadcastAddress_;
+};
+
+}  // namespace quorvane

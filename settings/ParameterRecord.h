@@ -1,0 +1,91 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quorvane {
+
+// The enumerations travel as the single digit of their value.
+enum class PowerOnState { Off = 0, On = 1, Remember = 2 };
+enum class WorkMode { TcpClient = 1, TcpServer = 2, HttpGet = 3, BemfaTcp = 4, Mqtt = 5 };
+enum class IpMode { Dynamic = 0, Static = 1 };
+enum class HeartbeatMode { None = 0, Heartbeat = 1, IdAsHeartbeat = 2 };
+
+// One board's configuration. Texts are GBK bytes; ports stay the decimal text typed.
+struct DeviceParameters {
+  PowerOnState powerOnState = PowerOnState::Off;
+  WorkMode workMode = WorkMode::TcpServer;
+  IpMode ipMode = IpMode::Dynamic;
+  bool customIdEnabled = false;
+  std::string customId;
+  std::string ipAddress;  // dotted
+  std::string gateway;
+  std::string netmask;
+  // TCP client
+  std::string serverAddress;
+  std::string serverPort;
+  HeartbeatMode heartbeatMode = HeartbeatMode::Heartbeat;
+  bool reconnectHourly = false;
+  bool reconnectOnSilence = false;
+  // Bemfa cloud
+  std::string bemfaKey;
+  // MQTT
+  std::string mqttHost;
+  std::string mqttPort;
+  std::string mqttAccount;
+  std::string mqttPassword;
+  std::string mqttClientId;
+  std::string mqttSubscribeTopic;
+  std::string mqttPublishTopic;
+};
+
+// What a received record says. A piece without a recognised digit leaves its value absent;
+// addresses and the mode's tail are only filled when the record is long enough to hold them.
+struct DecodedParameters {
+  std::optional<PowerOnState> powerOnState;
+  std::optional<WorkMode> workMode;
+  IpMode ipMode = IpMode::Dynamic;
+  bool customIdEnabled = false;
+  std::string customId;
+  bool addressesPresent = false;
+  std::string ipAddress;
+  std::string gateway;
+  std::string netmask;
+  bool modeFieldsPresent = false;
+  std::string serverAddress;
+  std::string serverPort;
+  std::optional<HeartbeatMode> heartbeatMode;
+  bool reconnectHourly = false;
+  bool reconnectOnSilence = false;
+  std::string bemfaKey;
+  std::string mqttHost;
+  std::string mqttPort;
+  std::string mqttAccount;
+  std::string mqttPassword;
+  std::string mqttClientId;
+  std::string mqttSubscribeTopic;
+  std::string mqttPublishTopic;
+};
+
+// The record text to send: "parameter|" and the pieces, no terminator. Never fails; values
+// are used as they are (a value holding "|" must be refused before this is called).
+std::string EncodeParameterRecord(const DeviceParameters& parameters);
+
+// Nothing when the text does not begin with "parameter|" or has fewer than 6 pieces.
+std::optional<DecodedParameters> DecodeParameterRecord(std::string_view text);
+
+// Pieces a record of this mode has in all.
+int PieceCount(WorkMode mode);
+
+// Each pair in turn replaces every occurrence of its find text; an empty find text changes
+// nothing.
+std::string ReplaceTextPairs(std::string text,
+                             const std::vector<std::pair<std::string, std::string>>& pairs);
+
+std::string ToWireAddress(const std::string& dotted);  // 192.168.1.50 -> 192,168,1,50
+std::string FromWireAddress(const std::string& wire);  // and back
+
+}  // namespace quorvane

@@ -1,0 +1,28 @@
+#include "text/ByteLimitedLineEdit.h"
+
+#include "text/GbkText.h"
+
+namespace quorvane {
+
+GbkInputValidator::GbkInputValidator(int maxBytes, Kind kind, QObject* parent)
+    : QValidator(parent), maxBytes_(maxBytes), kind_(kind) {}
+
+QValidator::State GbkInputValidator::validate(QString& input, int& /*pos*/) const {
+  if (kind_ == Kind::Digits) {
+    for (QChar c : input) {
+      if (!(c >= u'0' && c <= u'9') && c != u'-') return Invalid;
+    }
+  }
+  auto bytes = GbkByteCount(input);
+  if (!bytes) return Invalid;
+  if (maxBytes_ > 0 && *bytes > maxBytes_) return Invalid;
+  return Acceptable;
+}
+
+ByteLimitedLineEdit::ByteLimitedLineEdit(int maxBytes, GbkInputValidator::Kind kind,
+                                         QWidget* parent)
+    : QLineEdit(parent), maxBytes_(maxBytes), kind_(kind) {
+  setValidator(new GbkInputValidator(maxBytes, kind, this));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace quorvane {
+
+// Refuses, as it is typed, text that would exceed a GBK byte limit, that GBK cannot encode,
+// or (for port boxes) that is not digits and minus signs. Text set from code is not checked.
+class GbkInputValidator : public QValidator {
+  Q_OBJECT
+ public:
+  enum class Kind { Text, Digits };
+  GbkInputValidator(int maxBytes, Kind kind, QObject* parent = nullptr);
+  State validate(QString& input, int& pos) const override;
+
+ private:
+  int maxBytes_;
+  Kind kind_;
+};
+
+class ByteLimitedLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  // maxBytes 0 means no length limit.
+  explicit ByteLimitedLineEdit(int maxBytes = 0,
+                               GbkInputValidator::Kind kind = GbkInputValidator::Kind::Text,
+                               QWidget* parent = nullptr);
+  int MaxBytes() const { return maxBytes_; }
+  bool DigitsOnly() const { return kind_ == GbkInputValidator::Kind::Digits; }
+
+ private:
+  int maxBytes_;
+  GbkInputValidator::Kind kind_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,71 @@
+#include "text/Gbk.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace quorvane {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Valid()) iconv_close(handle_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool Valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Converts as much as possible; returns errno of the stop (0 when all input was taken).
+  int Convert(std::string_view& in, std::string& out) {
+    char* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      size_t outLeft = sizeof buffer;
+      size_t rc = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buffer, static_cast<size_t>(outPtr - buffer));
+      if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+        int error = errno;
+        in = std::string_view(inPtr, inLeft);
+        return error;
+      }
+    }
+    in = std::string_view();
+    return 0;
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+}  // namespace
+
+std::string GbkToUtf8(std::string_view gbk) {
+  std::string out;
+  Converter converter("UTF-8", "GBK");
+  if (!converter.Valid()) return out;
+  out.reserve(gbk.size() * 3 / 2);
+  while (!gbk.empty()) {
+    int error = converter.Convert(gbk, out);
+    if (error == 0) break;
+    out.append(kReplacement);
+    if (error == EINVAL) break;  // truncated character at the end
+    gbk.remove_prefix(1);
+  }
+  return out;
+}
+
+std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
+  std::string out;
+  Converter converter("GBK", "UTF-8");
+  if (!converter.Valid()) return std::nullopt;
+  if (converter.Convert(utf8, out) != 0) return std::nullopt;
+  return out;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+// GBK bytes to UTF-8. Never fails: a byte sequence that is not GBK, including a lead byte
+// at the very end, becomes U+FFFD and decoding goes on after it.
+std::string GbkToUtf8(std::string_view gbk);
+
+// UTF-8 to GBK bytes; nothing when any character has no GBK form (so nothing is ever
+// silently replaced on the wire).
+std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+
+}  // namespace quorvane

@@ -1,0 +1,83 @@
+#include "tools/boardsim/BoardSimulator.h"
+
+#include <QNetworkDatagram>
+
+namespace quorvane {
+
+BoardSimulator::BoardSimulator(QObject* parent) : QObject(parent) {
+  clock_.start();
+  connect(&socket_, &QUdpSocket::readyRead, this, &BoardSimulator::OnReadyRead);
+}
+
+void BoardSimulator::AddBoard(SimulatedBoard board) { boards_.push_back(std::move(board)); }
+
+bool BoardSimulator::Start(quint16 port) {
+  return socket_.bind(QHostAddress::AnyIPv4, port, QUdpSocket::DontShareAddress);
+}
+
+const SimulatedBoard* BoardSimulator::Board(const std::string& ip) const {
+  for (const SimulatedBoard& board : boards_) {
+    if (board.ip == ip) return &board;
+  }
+  return nullptr;
+}
+
+std::string BoardSimulator::SearchAnswerOf(const SimulatedBoard& board) {
+  return "IP," + board.id + "," + board.ip + "," + board.version + "," +
+         (board.prohibited ? "1" : "0");
+}
+
+void BoardSimulator::OnReadyRead() {
+  while (socket_.hasPendingDatagrams()) {
+    QNetworkDatagram datagram = socket_.receiveDatagram(65507);
+    if (!datagram.isValid()) break;
+    ReceivedDatagram logged{datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()),
+                            datagram.destinationAddress(), datagram.data()};
+    received_.push_back(logged);
+    emit DatagramLogged(logged);
+
+    const QHostAddress to = datagram.destinationAddress();
+    const bool broadcast = to == QHostAddress(QHostAddress::Broadcast);
+    for (SimulatedBoard& board : boards_) {
+      if (broadcast || to == QHostAddress(QString::fromStdString(board.ip))) {
+        Handle(board, datagram.data(), datagram.senderAddress(),
+               static_cast<quint16>(datagram.senderPort()));
+      }
+    }
+  }
+}
+
+void BoardSimulator::Handle(SimulatedBoard& board, const QByteArray& bytes,
+                            const QHostAddress& peer, quint16 peerPort) {
+  if (clock_.elapsed() < board.restartingUntilMs) return;  // still restarting: deaf
+  const std::string text = bytes.toStdString();
+  if (text == "ss") {
+    Reply(SearchAnswerOf(board), peer, peerPort);
+  } else if (text == "read") {
+    Reply(board.record, peer, peerPort);
+  } else if (text.starts_with("parameter|")) {
+    board.record = text;
+    board.restartingUntilMs = clock_.elapsed() + restartMs_;
+  }
+}
+
+void BoardSimulator::Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort) {
+  // A broadcast from an unconfigured source arrives from 0.0.0.0; answer on loopback then.
+  const QHostAddress to =
+      peer == QHostAddress(QHostAddress::AnyIPv4) ? QHostAddress(QHostAddress::LocalHost) : peer;
+  socket_.writeDatagram(text.data(), static_cast<qint64>(text.size()), to, peerPort);
+}
+
+std::string DefaultRecordFor(int workModeDigit, const std::string& customId) {
+  const std::string base = "parameter|2|" + std::to_string(workModeDigit) + "|0|" +
+                           (customId.empty() ? "0|ID" : "1|" + customId) +
+                           "|0,0,0,0|0,0,0,0|0,0,0,0";
+  switch (workModeDigit) {
+    case 1: return base + "|192.168.1.10|8080|1|0|0";
+    case 4: return base + "|0123456789abcdef0123456789abcdef";
+    case 5: return base + "|broker.local|1883|user|secret|board01|relay/in|relay/out";
+    default: return base;
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QUdpSocket>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+// One simulated board. Texts are GBK bytes, as on the wire.
+struct SimulatedBoard {
+  std::string id;
+  std::string ip;  // the address it answers on; unicast datagrams to it are its own
+  std::string version = "2.3";
+  bool prohibited = false;
+  std::string record;  // the parameter record it answers "read" with, and replaces on a write
+  qint64 restartingUntilMs = -1;
+};
+
+// What arrived, exactly: where from, where to, which bytes.
+struct ReceivedDatagram {
+  QHostAddress source;
+  quint16 sourcePort = 0;
+  QHostAddress destination;
+  QByteArray bytes;
+};
+
+// Plays any number of boards behind one socket on the board port. A broadcast reaches every
+// board; a unicast reaches the board whose address it was sent to.
+class BoardSimulator : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr quint16 kBoardPort = 8113;
+
+  explicit BoardSimulator(QObject* parent = nullptr);
+
+  void AddBoard(SimulatedBoard board);
+  // How long a board stays silent after storing a record, as a real one does while restarting.
+  void SetRestartMs(int ms) { restartMs_ = ms; }
+  bool Start(quint16 port = kBoardPort);
+
+  const std::vector<ReceivedDatagram>& Received() const { return received_; }
+  void ClearReceived() { received_.clear(); }
+  const SimulatedBoard* Board(const std::string& ip) const;
+
+  // The search answer a board gives: "IP", ID, address, version and prohibit flag.
+  static std::string SearchAnswerOf(const SimulatedBoard& board);
+
+ signals:
+  void DatagramLogged(const ReceivedDatagram& datagram);
+
+ private:
+  void OnReadyRead();
+  void Handle(SimulatedBoard& board, const QByteArray& bytes, const QHostAddress& peer,
+              quint16 peerPort);
+  void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort);
+
+  QUdpSocket socket_;
+  std::vector<SimulatedBoard> boards_;
+  std::vector<ReceivedDatagram> received_;
+  QElapsedTimer clock_;
+  int restartMs_ = 1500;
+};
+
+// A readable parameter record for a board that has not been written yet.
+std::string DefaultRecordFor(int workModeDigit, const std::string& customId);
+
+}  // namespace quorvane

@@ -1,0 +1,110 @@
+// quorvane-boardsim: plays WiFi relay boards on UDP port 8113 for trying the tool without
+// hardware. Every received datagram is logged on standard output, one line each.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "text/Gbk.h"
+#include "tools/boardsim/BoardSimulator.h"
+
+using namespace quorvane;
+
+namespace {
+
+constexpr const char* kUsage = R"(Boards are given one after another; options after --board apply to that board:
+  --board IP           a board answering on IP (e.g. 127.0.0.2)
+  --id ID              its device ID (default Board<N>)
+  --version V          its firmware version (default 2.3)
+  --prohibit           its prohibit flag is set
+  --mode DIGIT         work mode of its starting record, 1..5 (default 2)
+  --record TEXT        its starting parameter record, verbatim
+  --boards N           N more boards at 127.0.0.2, 127.0.0.3, ...
+  --restart-ms MS      silence after a record is stored (default 1500)
+  --port PORT          board port (default 8113)
+Log lines: "recv FROM:PORT -> TO HEX TEXT"; "ready PORT" once listening.)";
+
+std::string Wire(const QString& text) {
+  return Utf8ToGbk(text.toStdString()).value_or(text.toStdString());
+}
+
+void Fail(const QString& message) {
+  std::fprintf(stderr, "quorvane-boardsim: %s\n%s\n", message.toLocal8Bit().constData(), kUsage);
+  std::exit(2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  BoardSimulator simulator;
+  quint16 port = BoardSimulator::kBoardPort;
+
+  std::vector<SimulatedBoard> boards;
+  std::vector<int> modes;
+  std::vector<bool> explicitRecord;
+  const QStringList args = application.arguments().mid(1);
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    auto value = [&]() -> QString {
+      if (i + 1 >= args.size()) Fail(arg + QStringLiteral(" needs a value"));
+      return args[++i];
+    };
+    auto current = [&]() -> SimulatedBoard& {
+      if (boards.empty()) Fail(arg + QStringLiteral(" comes after --board"));
+      return boards.back();
+    };
+    if (arg == QStringLiteral("--board")) {
+      boards.push_back({});
+      boards.back().ip = value().toStdString();
+      boards.back().id = "Board" + std::to_string(boards.size());
+      modes.push_back(2);
+      explicitRecord.push_back(false);
+    } else if (arg == QStringLiteral("--boards")) {
+      int count = value().toInt();
+      for (int n = 0; n < count; ++n) {
+        boards.push_back({});
+        boards.back().ip = "127.0.0." + std::to_string(boards.size() + 1);
+        boards.back().id = "Board" + std::to_string(boards.size());
+        modes.push_back(static_cast<int>(boards.size() - 1) % 5 + 1);
+        explicitRecord.push_back(false);
+      }
+    } else if (arg == QStringLiteral("--id")) {
+      current().id = Wire(value());
+    } else if (arg == QStringLiteral("--version")) {
+      current().version = Wire(value());
+    } else if (arg == QStringLiteral("--prohibit")) {
+      current().prohibited = true;
+    } else if (arg == QStringLiteral("--mode")) {
+      current();
+      modes.back() = value().toInt();
+    } else if (arg == QStringLiteral("--record")) {
+      current().record = Wire(value());
+      explicitRecord.back() = true;
+    } else if (arg == QStringLiteral("--restart-ms")) {
+      simulator.SetRestartMs(value().toInt());
+    } else if (arg == QStringLiteral("--port")) {
+      port = static_cast<quint16>(value().toUInt());
+    } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+      std::printf("usage: quorvane-boardsim [OPTIONS]\n%s\n", kUsage);
+      return 0;
+    } else {
+      Fail(QStringLiteral("unknown option ") + arg);
+    }
+  }
+  if (boards.empty()) Fail(QStringLiteral("no board given"));
+  for (size_t n = 0; n < boards.size(); ++n) {
+    if (!explicitRecord[n]) boards[n].record = DefaultRecordFor(modes[n], "");
+    simulator.AddBoard(boards[n]);
+  }
+  if (!simulator.Start(port)) Fail(QStringLiteral("cannot bind UDP port %1").arg(port));
+
+  QTextStream out(stdout);
+  QObject::connect(&simulator, &BoardSimulator::DatagramLogged, [&out](const ReceivedDatagram& d) {
+    out << "recv " << d.source.toString() << ':' << d.sourcePort << " -> "
+        << d.destination.toString() << ' ' << QString::fromLatin1(d.bytes.toHex()) << ' '
+        << QString::fromStdString(GbkToUtf8(d.bytes.toStdString())) << Qt::endl;
+  });
+  out << "ready " << port << Qt::endl;
+  return application.exec();
+}
