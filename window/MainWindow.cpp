@@ -109,16 +109,16 @@ void MainWindow::BuildPowerAndAddressPanel() {
   AT(上电及IP设置组, Group(this, QStringLiteral("上电及IP设置")), 8, 225, 984, 127);
 
   AT(外形框1, Frame(上电及IP设置组), 7, 18, 969, 44);
-  AT(上电关单选框, new QRadioButton(QStringLiteral("上电关"), 外形框1), 12, 12, 72, 20);
-  AT(上电开单选框, new QRadioButton(QStringLiteral("上电开"), 外形框1), 92, 12, 72, 20);
-  AT(断电记忆单选框, new QRadioButton(QStringLiteral("断电记忆"), 外形框1), 172, 12, 86, 20);
-  AT(自定ID选择框, new QCheckBox(QStringLiteral("自定义设备ID"), 外形框1), 290, 12, 116, 20);
+  AT(上电关单选框, new QRadioButton(QStringLiteral("上电关"), 外形框1), 12, 10, 72, 24);
+  AT(上电开单选框, new QRadioButton(QStringLiteral("上电开"), 外形框1), 92, 10, 72, 24);
+  AT(断电记忆单选框, new QRadioButton(QStringLiteral("断电记忆"), 外形框1), 172, 10, 86, 24);
+  AT(自定ID选择框, new QCheckBox(QStringLiteral("自定义设备ID"), 外形框1), 290, 10, 116, 24);
   AT(自定ID编辑框, Edit(外形框1, 32), 410, 9, 250, 26);
   AT(透明标签12, Label(外形框1, QStringLiteral("字母或者数字")), 670, 12, 100, 20);
 
   AT(外形框3, Frame(上电及IP设置组), 8, 71, 969, 44);
-  AT(动态IP单选框, new QRadioButton(QStringLiteral("动态IP"), 外形框3), 12, 12, 72, 20);
-  AT(静态IP单选框, new QRadioButton(QStringLiteral("静态IP"), 外形框3), 92, 12, 72, 20);
+  AT(动态IP单选框, new QRadioButton(QStringLiteral("动态IP"), 外形框3), 12, 10, 72, 24);
+  AT(静态IP单选框, new QRadioButton(QStringLiteral("静态IP"), 外形框3), 92, 10, 72, 24);
   AT(标签3, Label(外形框3, QStringLiteral("设备IP")), 190, 12, 48, 20);
   AT(IP编辑框, new Ipv4AddressBox(外形框3), 240, 8, 150, 28);
   AT(标签2, Label(外形框3, QStringLiteral("网关")), 420, 12, 36, 20);
@@ -132,11 +132,11 @@ void MainWindow::BuildPowerAndAddressPanel() {
 
 void MainWindow::BuildWorkModePanel() {
   AT(工作模式组, Group(this, QStringLiteral("工作模式设置")), 8, 358, 984, 50);
-  AT(Client单选框, new QRadioButton(QStringLiteral("TCP_Client模式"), 工作模式组), 40, 22, 150, 20);
-  AT(Server单选框, new QRadioButton(QStringLiteral("TCP_Server模式"), 工作模式组), 230, 22, 150, 20);
-  AT(http单选框, new QRadioButton(QStringLiteral("http_GET模式"), 工作模式组), 420, 22, 150, 20);
-  AT(巴法TCP单选框, new QRadioButton(QStringLiteral("巴法云TCP模式"), 工作模式组), 610, 22, 150, 20);
-  AT(MQTT单选框, new QRadioButton(QStringLiteral("MQTT模式"), 工作模式组), 800, 22, 150, 20);
+  AT(Client单选框, new QRadioButton(QStringLiteral("TCP_Client模式"), 工作模式组), 40, 20, 150, 24);
+  AT(Server单选框, new QRadioButton(QStringLiteral("TCP_Server模式"), 工作模式组), 230, 20, 150, 24);
+  AT(http单选框, new QRadioButton(QStringLiteral("http_GET模式"), 工作模式组), 420, 20, 150, 24);
+  AT(巴法TCP单选框, new QRadioButton(QStringLiteral("巴法云TCP模式"), 工作模式组), 610, 20, 150, 24);
+  AT(MQTT单选框, new QRadioButton(QStringLiteral("MQTT模式"), 工作模式组), 800, 20, 150, 24);
 }
 
 void MainWindow::BuildPages() {
@@ -199,20 +199,19 @@ void MainWindow::BuildTcpClientPage(QWidget* page) {
   AT(服务器TCP端口编辑框, Edit(page, 5, Kind::Digits), 125, 45, 100, 26);
 
   AT(外形框2, Frame(page), 20, 80, 560, 36);
-  AT(无心跳单选框, new QRadioButton(QStringLiteral("无心跳"), 外形框2), 10, 8, 80, 20);
-  AT(Heartbeat心跳单选框, new QRadioButton(QStringLiteral("30s发送心跳（Heartbeat）"), 外形框2), 100,
-     8, 210, 20);
-  AT(ID心跳单选框, new QRadioButton(QStringLiteral("30s发送ID为心跳"), 外形框2), 320, 8, 170, 20);
+  AT(无心跳单选框, new QRadioButton(QStringLiteral("无心跳"), 外形框2), 10, 6, 80, 24);
+  AT(Heartbeat心跳单选框, new QRadioButton(QStringLiteral("30s发送心跳（Heartbeat）"), 外形框2), 100, 6, 210, 24);
+  AT(ID心跳单选框, new QRadioButton(QStringLiteral("30s发送ID为心跳"), 外形框2), 320, 6, 170, 24);
 
   AT(间隔1小时选择框,
      new QCheckBox(QStringLiteral("间隔1小时重新连接服务器一次（防止网络异常断线连不上服务器）"), page),
-     20, 124, 560, 22);
+     20, 122, 560, 24);
   AT(收不到100秒选择框,
-     new QCheckBox(QStringLiteral("100秒收不到服务器信息重连TCP服务器（慎选）"), page), 20, 148, 560,
-     22);
+     new QCheckBox(QStringLiteral("100秒收不到服务器信息重连TCP服务器（慎选）"), page), 20, 146, 560,
+     24);
   AT(间隔1小时选择框1,
      new QCheckBox(QStringLiteral("注册包模式（每次连接成功服务器都向服务器发送一次注册ID）"), page), 20,
-     172, 560, 22);
+     170, 560, 24);
   间隔1小时选择框1->setChecked(true);
   间隔1小时选择框1->setEnabled(false);
 

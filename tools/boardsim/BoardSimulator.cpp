@@ -22,6 +22,16 @@ const SimulatedBoard* BoardSimulator::Board(const std::string& ip) const {
   return nullptr;
 }
 
+bool BoardSimulator::SetRecord(const std::string& ip, const std::string& record) {
+  for (SimulatedBoard& board : boards_) {
+    if (board.ip == ip) {
+      board.record = record;
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string BoardSimulator::SearchAnswerOf(const SimulatedBoard& board) {
   return "IP," + board.id + "," + board.ip + "," + board.version + "," +
          (board.prohibited ? "1" : "0");

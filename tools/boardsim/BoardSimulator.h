@@ -45,6 +45,8 @@ class BoardSimulator : public QObject {
   const std::vector<ReceivedDatagram>& Received() const { return received_; }
   void ClearReceived() { received_.clear(); }
   const SimulatedBoard* Board(const std::string& ip) const;
+  // Replaces the record the board at this address holds; false when there is no such board.
+  bool SetRecord(const std::string& ip, const std::string& record);
 
   // The search answer a board gives: "IP", ID, address, version and prohibit flag.
   static std::string SearchAnswerOf(const SimulatedBoard& board);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/MainScreen.h"
+#include "tests/support/FakeHostAddresses.h"
+#include "tests/support/Printers.h"
+#include "tests/support/RecordingLink.h"
+#include "tests/support/ScriptedOperator.h"
+#include "text/GbkText.h"
+
+namespace quorvane {
+
+// The whole main screen with a recording link, a scripted person and a fixed PC address.
+class ScreenFixture : public testing::Test {
+ protected:
+  ScreenFixture() {
+    host.addresses = {"127.0.1.1", "192.168.7.23"};
+    screen = std::make_unique<MainScreen>(link, person, host);
+    screen->exitProcess = [this] { ++exitRequests; };
+  }
+
+  MainWindow& W() { return screen->window; }
+
+  void Show() {
+    W().show();
+    W().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&W()));
+  }
+
+  // A datagram as it would arrive from a board (UTF-8 test text, sent as GBK).
+  void Receive(const QString& text) { screen->HandleDatagram(Gbk(text)); }
+  void ReceiveBytes(const QByteArray& bytes) { screen->HandleDatagram(bytes); }
+
+  static QByteArray Gbk(const QString& text) {
+    return QByteArray::fromStdString(ToGbk(text).value());
+  }
+
+  void ClickRow(int row) {
+    QTreeWidgetItem* item = W().超级列表框1->topLevelItem(row);
+    ASSERT_NE(item, nullptr);
+    QRect rect = W().超级列表框1->visualItemRect(item);
+    QTest::mouseClick(W().超级列表框1->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+
+  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  RecordingLink link;
+  ScriptedOperator person;
+  FakeHostAddresses host;
+  std::unique_ptr<MainScreen> screen;
+  int exitRequests = 0;
+};
+
+}  // namespace quorvane
