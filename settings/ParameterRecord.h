@@ -14,12 +14,9 @@ enum class WorkMode { TcpClient = 1, TcpServer = 2, HttpGet = 3, BemfaTcp = 4, M
 enum class IpMode { Dynamic = 0, Static = 1 };
 enum class HeartbeatMode { None = 0, Heartbeat = 1, IdAsHeartbeat = 2 };
 
-// One board's configuration. Texts are GBK bytes; ports stay the decimal text typed.
-struct DeviceParameters {
-  PowerOnState powerOnState = PowerOnState::Off;
-  WorkMode workMode = WorkMode::TcpServer;
-  IpMode ipMode = IpMode::Dynamic;
-  bool customIdEnabled = false;
+// The texts of a record, the same whichever way it travels. GBK bytes; ports stay the decimal
+// text typed, never converted to numbers.
+struct ParameterTexts {
   std::string customId;
   std::string ipAddress;  // dotted
   std::string gateway;
@@ -27,9 +24,6 @@ struct DeviceParameters {
   // TCP client
   std::string serverAddress;
   std::string serverPort;
-  HeartbeatMode heartbeatMode = HeartbeatMode::Heartbeat;
-  bool reconnectHourly = false;
-  bool reconnectOnSilence = false;
   // Bemfa cloud
   std::string bemfaKey;
   // MQTT
@@ -42,32 +36,29 @@ struct DeviceParameters {
   std::string mqttPublishTopic;
 };
 
+// One board's configuration, as the form holds it and the writer sends it.
+struct DeviceParameters : ParameterTexts {
+  PowerOnState powerOnState = PowerOnState::Off;
+  WorkMode workMode = WorkMode::TcpServer;
+  IpMode ipMode = IpMode::Dynamic;
+  bool customIdEnabled = false;
+  HeartbeatMode heartbeatMode = HeartbeatMode::Heartbeat;
+  bool reconnectHourly = false;
+  bool reconnectOnSilence = false;
+};
+
 // What a received record says. A piece without a recognised digit leaves its value absent;
 // addresses and the mode's tail are only filled when the record is long enough to hold them.
-struct DecodedParameters {
+struct DecodedParameters : ParameterTexts {
   std::optional<PowerOnState> powerOnState;
   std::optional<WorkMode> workMode;
   IpMode ipMode = IpMode::Dynamic;
   bool customIdEnabled = false;
-  std::string customId;
   bool addressesPresent = false;
-  std::string ipAddress;
-  std::string gateway;
-  std::string netmask;
   bool modeFieldsPresent = false;
-  std::string serverAddress;
-  std::string serverPort;
   std::optional<HeartbeatMode> heartbeatMode;
   bool reconnectHourly = false;
   bool reconnectOnSilence = false;
-  std::string bemfaKey;
-  std::string mqttHost;
-  std::string mqttPort;
-  std::string mqttAccount;
-  std::string mqttPassword;
-  std::string mqttClientId;
-  std::string mqttSubscribeTopic;
-  std::string mqttPublishTopic;
 };
 
 // The record text to send: "parameter|" and the pieces, no terminator. Never fails; values

@@ -4,8 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "link/DeviceLink.h"
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/LiveScreen.h"
 
 namespace quorvane {
 namespace {
@@ -26,14 +25,7 @@ class Discovery : public testing::Test {
     ASSERT_TRUE(simulator.waitForStarted(5000));
     ASSERT_TRUE(WaitForLog("ready 8113")) << log.toStdString();
 
-    deviceLink = std::make_unique<DeviceLink>();
-    ASSERT_TRUE(deviceLink->IsBound());
-    screen = std::make_unique<MainScreen>(*deviceLink, person, host);
-    QObject::connect(deviceLink.get(), &DeviceLink::DatagramReceived,
-                     [this](const QByteArray& bytes) { screen->HandleDatagram(bytes); });
-    screen->window.show();
-    screen->window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen->window));
+    live.Open();
   }
 
   void TearDown() override {
@@ -50,15 +42,12 @@ class Discovery : public testing::Test {
 
   QProcess simulator;
   QString log;
-  std::unique_ptr<DeviceLink> deviceLink;
-  ScriptedOperator person;
-  FakeHostAddresses host;
-  std::unique_ptr<MainScreen> screen;
+  LiveScreen live;
 };
 
 TEST_F(Discovery, SearchListsEveryBoardAndAClickReadsTheClickedOne) {
-  ReportListView& list = *screen->window.超级列表框1;
-  QTest::mouseClick(screen->window.寻找按钮, Qt::LeftButton);
+  ReportListView& list = *live.W().超级列表框1;
+  QTest::mouseClick(live.W().寻找按钮, Qt::LeftButton);
   ASSERT_TRUE(WaitForLog(QStringLiteral("recv 0.0.0.0:8114 -> 255.255.255.255 7373 ss"))) << log.toStdString();
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.topLevelItemCount() == 3; }, 3000));
 
@@ -73,18 +62,16 @@ TEST_F(Discovery, SearchListsEveryBoardAndAClickReadsTheClickedOne) {
   EXPECT_TRUE(rows.contains(QStringList({"设备信息", "127.0.0.4", "OLD", "1.9", "允许"})));
 
   for (int r = 0; r < 3; ++r) {
-    if (list.topLevelItem(r)->text(1) != QStringLiteral("127.0.0.3")) continue;
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(r)).center());
+    if (list.topLevelItem(r)->text(1) == QStringLiteral("127.0.0.3")) live.ClickRow(r);
   }
   // Exactly the four bytes "read", from port 8114 to the clicked board's address.
   ASSERT_TRUE(WaitForLog(QStringLiteral("recv 127.0.0.1:8114 -> 127.0.0.3 72656164 read"))) << log.toStdString();
 
   for (int r = 0; r < 3; ++r) {
-    if (list.topLevelItem(r)->text(1) != QStringLiteral("127.0.0.4")) continue;
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(r)).center());
+    if (list.topLevelItem(r)->text(1) == QStringLiteral("127.0.0.4")) live.ClickRow(r);
   }
-  ASSERT_EQ(person.boxes.size(), 1u);
-  EXPECT_TRUE(person.boxes[0].text.startsWith(QStringLiteral("固件版本低于2.0的设备")));
+  ASSERT_EQ(live.person.boxes.size(), 1u);
+  EXPECT_TRUE(live.person.boxes[0].text.startsWith(QStringLiteral("固件版本低于2.0的设备")));
   QTest::qWait(200);
   log += QString::fromUtf8(simulator.readAllStandardOutput());
   EXPECT_FALSE(log.contains(QStringLiteral("-> 127.0.0.4"))) << log.toStdString();

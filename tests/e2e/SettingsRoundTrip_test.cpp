@@ -7,7 +7,7 @@
 #include "tests/support/Typing.h"
 
 #include "link/DeviceLink.h"
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/LiveScreen.h"
 #include "tools/boardsim/BoardSimulator.h"
 
 namespace quorvane {
@@ -19,31 +19,18 @@ class SettingsRoundTrip : public testing::Test {
     simulator.SetRestartMs(300);
     simulator.AddBoard({"B01", "127.0.0.2", "2.3", false, DefaultRecordFor(2, ""), -1});
     ASSERT_TRUE(simulator.Start());
-    deviceLink = std::make_unique<DeviceLink>();
-    ASSERT_TRUE(deviceLink->IsBound());
-    screen = std::make_unique<MainScreen>(*deviceLink, person, host);
-    QObject::connect(deviceLink.get(), &DeviceLink::DatagramReceived,
-                     [this](const QByteArray& bytes) { screen->HandleDatagram(bytes); });
-    screen->window.show();
-    screen->window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen->window));
+    live.Open();
 
     QTest::mouseClick(W().寻找按钮, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return W().超级列表框1->topLevelItemCount() == 1; }, 3000));
   }
 
-  MainWindow& W() { return screen->window; }
-
-  void ClickBoard() {
-    ReportListView& list = *W().超级列表框1;
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.topLevelItem(0)).center());
-  }
+  MainWindow& W() { return live.W(); }
 
   // Clicks the board and waits until the form shows its work mode's page.
   void ReadBoard(int expectedPage) {
-    screen->form.ClearSettingsForm();
-    ClickBoard();
+    live.screen->form.ClearSettingsForm();
+    live.ClickRow(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return W().高级选择夹->currentIndex() == expectedPage; }, 3000));
   }
 
@@ -56,10 +43,8 @@ class SettingsRoundTrip : public testing::Test {
   }
 
   BoardSimulator simulator;
-  std::unique_ptr<DeviceLink> deviceLink;
-  ScriptedOperator person;
-  FakeHostAddresses host;
-  std::unique_ptr<MainScreen> screen;
+  LiveScreen live;
+  ScriptedOperator& person = live.person;
 };
 
 TEST_F(SettingsRoundTrip, EveryModeWritesExactlyItsRecordAndReadsItBack) {

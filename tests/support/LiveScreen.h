@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/MainScreen.h"
+#include "link/DeviceLink.h"
+#include "tests/support/FakeHostAddresses.h"
+#include "tests/support/ScriptedOperator.h"
+
+namespace quorvane {
+
+// The main screen on the real UDP link with the product's ports, as the program wires it.
+// Only for tests that run inside a private network namespace.
+struct LiveScreen {
+  // Call from a test's SetUp, so a failed assertion ends the test.
+  void Open() {
+    deviceLink = std::make_unique<DeviceLink>();
+    ASSERT_TRUE(deviceLink->IsBound()) << "port 8114 is taken";
+    screen = std::make_unique<MainScreen>(*deviceLink, person, host);
+    QObject::connect(deviceLink.get(), &DeviceLink::DatagramReceived,
+                     [this](const QByteArray& bytes) { screen->HandleDatagram(bytes); });
+    screen->window.show();
+    screen->window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen->window));
+  }
+
+  MainWindow& W() { return screen->window; }
+
+  void ClickRow(int row) {
+    ReportListView& list = *W().超级列表框1;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.topLevelItem(row)).center());
+  }
+
+  ScriptedOperator person;
+  FakeHostAddresses host;
+  std::unique_ptr<DeviceLink> deviceLink;
+  std::unique_ptr<MainScreen> screen;
+};
+
+}  // namespace quorvane
