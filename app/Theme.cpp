@@ -26,10 +26,10 @@ QString ThemeSetup::CarriedTheme() {
 void ThemeSetup::EnsureProgramCopy() const {
   const QString path = PathIn(programDirectory);
   if (QFileInfo::exists(path)) return;
-  QFile carried(QStringLiteral(":/theme/quorvane-theme.qss"));
-  if (!carried.open(QIODevice::ReadOnly)) return;
+  const QString carried = CarriedTheme();
+  if (carried.isEmpty()) return;
   QFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(carried.readAll());
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(carried.toUtf8());
 }
 
 QString ThemeSetup::ResolvePath() const {

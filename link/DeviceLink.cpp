@@ -2,7 +2,7 @@
 
 #include <QNetworkDatagram>
 
-#include "link/SearchAnswer.h"
+#include "link/Ipv4Text.h"
 
 namespace quorvane {
 

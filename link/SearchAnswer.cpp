@@ -78,23 +78,4 @@ bool SupportsParameterRead(std::string_view versionGbk) {
   return ParseVersionNumber(versionGbk) - 2.0 >= -0.0000001;
 }
 
-bool IsDottedIpv4(std::string_view text) {
-  int parts = 0;
-  size_t i = 0;
-  while (true) {
-    size_t digits = 0;
-    int value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 4) {
-      value = value * 10 + (text[i] - '0');
-      ++digits;
-      ++i;
-    }
-    if (digits == 0 || digits > 3 || value > 255) return false;
-    ++parts;
-    if (i == text.size()) return parts == 4;
-    if (text[i] != '.' || parts == 4) return false;
-    ++i;
-  }
-}
-
 }  // namespace quorvane

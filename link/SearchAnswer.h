@@ -25,7 +25,4 @@ double ParseVersionNumber(std::string_view gbk);
 // True when the version is 2.0 or higher (with a small tolerance for the decimal reading).
 bool SupportsParameterRead(std::string_view versionGbk);
 
-// A strict dotted IPv4 text: four decimal numbers 0..255. Nothing else is ever resolved.
-bool IsDottedIpv4(std::string_view text);
-
 }  // namespace quorvane

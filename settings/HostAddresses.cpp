@@ -3,7 +3,7 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 
-#include "link/SearchAnswer.h"
+#include "link/Ipv4Text.h"
 
 namespace quorvane {
 
