@@ -1,5 +1,7 @@
 #include "settings/SettingsForm.h"
 
+#include <algorithm>
+
 #include "text/GbkText.h"
 
 namespace quorvane {
@@ -10,7 +12,7 @@ std::string Gbk(const QString& text) { return ToGbk(text).value_or(std::string()
 
 }  // namespace
 
-void CheckOnly(std::initializer_list<QAbstractButton*> set, QAbstractButton* checked) {
+void CheckOnly(std::span<QAbstractButton* const> set, QAbstractButton* checked) {
   for (QAbstractButton* button : set) {
     // An auto-exclusive radio refuses to be unchecked; lift that for the moment of the change.
     const bool exclusive = button->autoExclusive();
@@ -20,39 +22,46 @@ void CheckOnly(std::initializer_list<QAbstractButton*> set, QAbstractButton* che
   }
 }
 
+int CheckedIndex(std::span<QAbstractButton* const> set) {
+  for (size_t i = 0; i < set.size(); ++i) {
+    if (set[i]->isChecked()) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 SettingsForm::SettingsForm(MainWindow& window, const DeviceListPanel& devices,
                            const HostAddressSource& host)
     : w_(window), devices_(devices), host_(host) {
-  const std::pair<QAbstractButton*, WorkMode> modes[] = {
-      {w_.Client单选框, WorkMode::TcpClient}, {w_.Server单选框, WorkMode::TcpServer},
-      {w_.http单选框, WorkMode::HttpGet},     {w_.巴法TCP单选框, WorkMode::BemfaTcp},
-      {w_.MQTT单选框, WorkMode::Mqtt},
-  };
-  for (auto [radio, mode] : modes) {
-    connect(radio, &QAbstractButton::clicked, this, [this, mode = mode] { OnWorkModeClicked(mode); });
+  const auto modes = ModeRadios();
+  for (size_t i = 0; i < modes.size(); ++i) {
+    const auto mode = static_cast<WorkMode>(i + 1);
+    connect(modes[i], &QAbstractButton::clicked, this, [this, mode] { OnWorkModeClicked(mode); });
   }
   connect(w_.动态IP单选框, &QAbstractButton::clicked, this, &SettingsForm::OnDynamicIpClicked);
   connect(w_.静态IP单选框, &QAbstractButton::clicked, this, &SettingsForm::OnStaticIpClicked);
   connect(w_.自定ID选择框, &QAbstractButton::clicked, this, &SettingsForm::OnCustomIdClicked);
 }
 
-QAbstractButton* SettingsForm::ModeRadio(WorkMode mode) const {
-  switch (mode) {
-    case WorkMode::TcpClient: return w_.Client单选框;
-    case WorkMode::TcpServer: return w_.Server单选框;
-    case WorkMode::HttpGet: return w_.http单选框;
-    case WorkMode::BemfaTcp: return w_.巴法TCP单选框;
-    case WorkMode::Mqtt: return w_.MQTT单选框;
-  }
-  return nullptr;
+std::array<QAbstractButton*, 3> SettingsForm::PowerRadios() const {
+  return {w_.上电关单选框, w_.上电开单选框, w_.断电记忆单选框};
+}
+
+std::array<QAbstractButton*, 2> SettingsForm::AddressRadios() const {
+  return {w_.动态IP单选框, w_.静态IP单选框};
+}
+
+std::array<QAbstractButton*, 5> SettingsForm::ModeRadios() const {
+  return {w_.Client单选框, w_.Server单选框, w_.http单选框, w_.巴法TCP单选框, w_.MQTT单选框};
+}
+
+std::array<QAbstractButton*, 3> SettingsForm::HeartbeatRadios() const {
+  return {w_.无心跳单选框, w_.Heartbeat心跳单选框, w_.ID心跳单选框};
 }
 
 std::optional<WorkMode> SettingsForm::CheckedWorkMode() const {
-  for (WorkMode mode : {WorkMode::TcpClient, WorkMode::TcpServer, WorkMode::HttpGet,
-                        WorkMode::BemfaTcp, WorkMode::Mqtt}) {
-    if (ModeRadio(mode)->isChecked()) return mode;
-  }
-  return std::nullopt;
+  const int index = CheckedIndex(ModeRadios());
+  if (index < 0) return std::nullopt;
+  return static_cast<WorkMode>(index + 1);
 }
 
 QString SettingsForm::DerivedIp(bool fromRecord, const QString& placeholder) const {
@@ -82,10 +91,7 @@ void SettingsForm::SetAddressBoxesEnabled(bool enabled) {
 
 void SettingsForm::ShowParameters(const DecodedParameters& p) {
   if (p.powerOnState) {
-    QAbstractButton* radio = *p.powerOnState == PowerOnState::On         ? w_.上电开单选框
-                             : *p.powerOnState == PowerOnState::Remember ? w_.断电记忆单选框
-                                                                         : w_.上电关单选框;
-    CheckOnly({w_.上电关单选框, w_.上电开单选框, w_.断电记忆单选框}, radio);
+    CheckOnly(PowerRadios(), PowerRadios()[static_cast<size_t>(*p.powerOnState)]);
   }
 
   // The custom-ID box keeps its enabled state: only the operator's click changes it.
@@ -93,7 +99,7 @@ void SettingsForm::ShowParameters(const DecodedParameters& p) {
   w_.自定ID编辑框->setText(p.customIdEnabled ? FromGbk(p.customId) : QString());
 
   const bool isStatic = p.ipMode == IpMode::Static;
-  CheckOnly({w_.动态IP单选框, w_.静态IP单选框}, isStatic ? w_.静态IP单选框 : w_.动态IP单选框);
+  CheckOnly(AddressRadios(), AddressRadios()[static_cast<size_t>(p.ipMode)]);
   w_.IP编辑框->SetText(isStatic ? FromGbk(p.ipAddress) : QString());
   w_.网关编辑框->SetText(isStatic ? FromGbk(p.gateway) : QString());
   w_.掩码编辑框->SetText(isStatic ? FromGbk(p.netmask) : QString());
@@ -101,8 +107,7 @@ void SettingsForm::ShowParameters(const DecodedParameters& p) {
 
   if (!p.workMode) return;
   const WorkMode mode = *p.workMode;
-  CheckOnly({w_.Client单选框, w_.Server单选框, w_.http单选框, w_.巴法TCP单选框, w_.MQTT单选框},
-            ModeRadio(mode));
+  CheckOnly(ModeRadios(), ModeRadios()[static_cast<size_t>(mode) - 1]);
   ShowWorkMode(mode, /*fromRecord=*/true);
   if (!p.modeFieldsPresent) return;
 
@@ -111,11 +116,7 @@ void SettingsForm::ShowParameters(const DecodedParameters& p) {
       w_.服务器TCP地址编辑框->setText(FromGbk(p.serverAddress));
       w_.服务器TCP端口编辑框->setText(FromGbk(p.serverPort));
       if (p.heartbeatMode) {
-        QAbstractButton* radio = *p.heartbeatMode == HeartbeatMode::None ? w_.无心跳单选框
-                                 : *p.heartbeatMode == HeartbeatMode::IdAsHeartbeat
-                                     ? w_.ID心跳单选框
-                                     : w_.Heartbeat心跳单选框;
-        CheckOnly({w_.无心跳单选框, w_.Heartbeat心跳单选框, w_.ID心跳单选框}, radio);
+        CheckOnly(HeartbeatRadios(), HeartbeatRadios()[static_cast<size_t>(*p.heartbeatMode)]);
       }
       w_.间隔1小时选择框->setChecked(p.reconnectHourly);
       w_.收不到100秒选择框->setChecked(p.reconnectOnSilence);
@@ -146,9 +147,7 @@ void SettingsForm::ApplyParameterReply(const std::string& text) {
 
 DeviceParameters SettingsForm::ReadParameters() const {
   DeviceParameters p;
-  p.powerOnState = w_.上电开单选框->isChecked()     ? PowerOnState::On
-                   : w_.断电记忆单选框->isChecked() ? PowerOnState::Remember
-                                                    : PowerOnState::Off;
+  p.powerOnState = static_cast<PowerOnState>(std::max(0, CheckedIndex(PowerRadios())));
   p.customIdEnabled = w_.自定ID选择框->isChecked();
   p.customId = Gbk(w_.自定ID编辑框->text());
   p.ipMode = w_.静态IP单选框->isChecked() ? IpMode::Static : IpMode::Dynamic;
@@ -158,9 +157,8 @@ DeviceParameters SettingsForm::ReadParameters() const {
   p.workMode = CheckedWorkMode().value_or(WorkMode::TcpServer);
   p.serverAddress = Gbk(w_.服务器TCP地址编辑框->text());
   p.serverPort = Gbk(w_.服务器TCP端口编辑框->text());
-  p.heartbeatMode = w_.无心跳单选框->isChecked()   ? HeartbeatMode::None
-                    : w_.ID心跳单选框->isChecked() ? HeartbeatMode::IdAsHeartbeat
-                                                   : HeartbeatMode::Heartbeat;
+  const int heartbeat = CheckedIndex(HeartbeatRadios());
+  p.heartbeatMode = heartbeat < 0 ? HeartbeatMode::Heartbeat : static_cast<HeartbeatMode>(heartbeat);
   p.reconnectHourly = w_.间隔1小时选择框->isChecked();
   p.reconnectOnSilence = w_.收不到100秒选择框->isChecked();
   p.bemfaKey = Gbk(w_.巴法云私钥编辑框->text());
@@ -176,18 +174,17 @@ DeviceParameters SettingsForm::ReadParameters() const {
 
 void SettingsForm::ClearSettingsForm() {
   w_.高级选择夹->setCurrentIndex(MainWindow::kHomePage);
-  CheckOnly({w_.上电关单选框, w_.上电开单选框, w_.断电记忆单选框}, nullptr);
+  CheckOnly(PowerRadios(), nullptr);
   w_.自定ID选择框->setChecked(false);
   w_.自定ID编辑框->clear();
-  CheckOnly({w_.静态IP单选框, w_.动态IP单选框}, nullptr);
+  CheckOnly(AddressRadios(), nullptr);
   w_.IP编辑框->SetText(QString());
   w_.网关编辑框->SetText(QString());
   w_.掩码编辑框->SetText(QString());
-  CheckOnly({w_.Client单选框, w_.Server单选框, w_.http单选框, w_.巴法TCP单选框, w_.MQTT单选框},
-            nullptr);
+  CheckOnly(ModeRadios(), nullptr);
   w_.服务器TCP地址编辑框->clear();
   w_.服务器TCP端口编辑框->clear();
-  CheckOnly({w_.无心跳单选框, w_.Heartbeat心跳单选框, w_.ID心跳单选框}, w_.Heartbeat心跳单选框);
+  CheckOnly(HeartbeatRadios(), w_.Heartbeat心跳单选框);
   w_.间隔1小时选择框->setChecked(false);
   w_.收不到100秒选择框->setChecked(false);
   w_.get编辑框->clear();
@@ -227,8 +224,7 @@ void SettingsForm::OnCustomIdClicked() {
 SettingsSnapshot SettingsForm::Snapshot() const {
   SettingsSnapshot s;
   s.rowSelected = devices_.SelectedRow() >= 0;
-  s.powerChosen = w_.上电关单选框->isChecked() || w_.上电开单选框->isChecked() ||
-                  w_.断电记忆单选框->isChecked();
+  s.powerChosen = CheckedIndex(PowerRadios()) >= 0;
   s.customIdEnabled = w_.自定ID选择框->isChecked();
   s.customId = w_.自定ID编辑框->text();
   s.dynamicIp = w_.动态IP单选框->isChecked();
@@ -269,10 +265,7 @@ QWidget* SettingsForm::WidgetFor(FormField field) const {
 }
 
 void SettingsForm::EnsureHeartbeatChosen() {
-  if (!w_.无心跳单选框->isChecked() && !w_.Heartbeat心跳单选框->isChecked() &&
-      !w_.ID心跳单选框->isChecked()) {
-    CheckOnly({w_.无心跳单选框, w_.Heartbeat心跳单选框, w_.ID心跳单选框}, w_.Heartbeat心跳单选框);
-  }
+  if (CheckedIndex(HeartbeatRadios()) < 0) CheckOnly(HeartbeatRadios(), w_.Heartbeat心跳单选框);
 }
 
 }  // namespace quorvane

@@ -2,8 +2,9 @@
 
 #include <QAbstractButton>
 #include <QObject>
-#include <initializer_list>
+#include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "link/DeviceListPanel.h"
@@ -35,6 +36,12 @@ class SettingsForm : public QObject {
   // Checks the default heartbeat when the operator chose none.
   void EnsureHeartbeatChosen();
 
+  // The radio sets, each in the order of its wire digits.
+  std::array<QAbstractButton*, 3> PowerRadios() const;      // Off, On, Remember
+  std::array<QAbstractButton*, 2> AddressRadios() const;    // Dynamic, Static
+  std::array<QAbstractButton*, 5> ModeRadios() const;       // TcpClient .. Mqtt
+  std::array<QAbstractButton*, 3> HeartbeatRadios() const;  // None, Heartbeat, IdAsHeartbeat
+
  private:
   void OnWorkModeClicked(WorkMode mode);
   void OnDynamicIpClicked();
@@ -42,7 +49,6 @@ class SettingsForm : public QObject {
   void OnCustomIdClicked();
   void ShowWorkMode(WorkMode mode, bool fromRecord);
   void SetAddressBoxesEnabled(bool enabled);
-  QAbstractButton* ModeRadio(WorkMode mode) const;
   // The selected row's IP for the derived texts: from a record an empty text stands in when no
   // row is selected; from a click a placeholder does.
   QString DerivedIp(bool fromRecord, const QString& placeholder) const;
@@ -53,6 +59,8 @@ class SettingsForm : public QObject {
 };
 
 // Sets the checked state of every button of a set at once, none of them raising a handler.
-void CheckOnly(std::initializer_list<QAbstractButton*> set, QAbstractButton* checked);
+void CheckOnly(std::span<QAbstractButton* const> set, QAbstractButton* checked);
+// The position of the checked button of a set, or -1.
+int CheckedIndex(std::span<QAbstractButton* const> set);
 
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 #include "settings/SettingsForm.h"
 
 #include <QTest>
+#include <algorithm>
 
 #include "tests/support/ScreenFixture.h"
 
@@ -16,19 +17,13 @@ class SettingsFormTest : public ScreenFixture {
             W().mqtt发布编辑框->text()};
   }
   QAbstractButton* CheckedMode() {
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{W().Client单选框, W().Server单选框, W().http单选框, W().巴法TCP单选框,
-                               W().MQTT单选框}) {
-      if (b->isChecked()) return b;
-    }
-    return nullptr;
+    const auto radios = screen->form.ModeRadios();
+    const int index = CheckedIndex(radios);
+    return index < 0 ? nullptr : radios[static_cast<size_t>(index)];
   }
   int CheckedModeCount() {
-    int n = 0;
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{W().Client单选框, W().Server单选框, W().http单选框, W().巴法TCP单选框,
-                               W().MQTT单选框}) {
-      n += b->isChecked();
-    }
-    return n;
+    const auto radios = screen->form.ModeRadios();
+    return static_cast<int>(std::ranges::count_if(radios, [](auto* b) { return b->isChecked(); }));
   }
 };
 

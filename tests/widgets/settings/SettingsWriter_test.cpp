@@ -154,7 +154,7 @@ TEST_F(WriteSettings, RecordTakesOnlyWhatTheChosenModeWrites) {
       {"no heartbeat chosen becomes Heartbeat",
        QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"),
        [&] {
-         CheckOnly({W().无心跳单选框, W().Heartbeat心跳单选框, W().ID心跳单选框}, nullptr);
+         CheckOnly(screen->form.HeartbeatRadios(), nullptr);
          Click(W().Client单选框);
          W().服务器TCP地址编辑框->setText(QStringLiteral("s"));
          W().服务器TCP端口编辑框->setText(QStringLiteral("1"));
@@ -197,7 +197,7 @@ TEST_F(WriteSettings, RecordTakesOnlyWhatTheChosenModeWrites) {
 
 TEST_F(WriteSettings, HeartbeatChoiceStaysEvenWhenCancelled) {
   ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|1|0|0|0"));
-  CheckOnly({W().无心跳单选框, W().Heartbeat心跳单选框, W().ID心跳单选框}, nullptr);
+  CheckOnly(screen->form.HeartbeatRadios(), nullptr);
   person.answers = {false};
   Write();
   EXPECT_TRUE(W().Heartbeat心跳单选框->isChecked());
