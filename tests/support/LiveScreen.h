@@ -8,6 +8,7 @@
 #include "app/MainScreen.h"
 #include "link/DeviceLink.h"
 #include "tests/support/FakeHostAddresses.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedOperator.h"
 
 namespace quorvane {
@@ -29,11 +30,7 @@ struct LiveScreen {
 
   MainWindow& W() { return screen->window; }
 
-  void ClickRow(int row) {
-    ReportListView& list = *W().超级列表框1;
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.topLevelItem(row)).center());
-  }
+  void ClickRow(int row) { ClickListRow(*W().超级列表框1, row); }
 
   ScriptedOperator person;
   FakeHostAddresses host;

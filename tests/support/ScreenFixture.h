@@ -7,6 +7,7 @@
 
 #include "app/MainScreen.h"
 #include "tests/support/FakeHostAddresses.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/Printers.h"
 #include "tests/support/RecordingLink.h"
 #include "tests/support/ScriptedOperator.h"
@@ -39,12 +40,7 @@ class ScreenFixture : public testing::Test {
     return QByteArray::fromStdString(ToGbk(text).value());
   }
 
-  void ClickRow(int row) {
-    QTreeWidgetItem* item = W().超级列表框1->topLevelItem(row);
-    ASSERT_NE(item, nullptr);
-    QRect rect = W().超级列表框1->visualItemRect(item);
-    QTest::mouseClick(W().超级列表框1->viewport(), Qt::LeftButton, {}, rect.center());
-  }
+  void ClickRow(int row) { ClickListRow(*W().超级列表框1, row); }
 
   void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 

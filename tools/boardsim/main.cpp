@@ -17,8 +17,8 @@ constexpr const char* kUsage = R"(Boards are given one after another; options af
   --id ID              its device ID (default Board<N>)
   --version V          its firmware version (default 2.3)
   --prohibit           its prohibit flag is set
-  --mode DIGIT         work mode of its starting record, 1..5 (default 2)
-  --record TEXT        its starting parameter record, verbatim
+  --mode DIGIT         its starting record is a default one of this work mode, 1..5 (default 2)
+  --record TEXT        its starting parameter record, verbatim (the later of these two wins)
   --boards N           N more boards at 127.0.0.2, 127.0.0.3, ...
   --restart-ms MS      silence after a record is stored (default 1500)
   --port PORT          board port (default 8113)
@@ -41,8 +41,12 @@ int main(int argc, char** argv) {
   quint16 port = BoardSimulator::kBoardPort;
 
   std::vector<SimulatedBoard> boards;
-  std::vector<int> modes;
-  std::vector<bool> explicitRecord;
+  auto addBoard = [&boards](std::string ip, int mode) {
+    boards.push_back({});
+    boards.back().ip = std::move(ip);
+    boards.back().id = "Board" + std::to_string(boards.size());
+    boards.back().record = DefaultRecordFor(mode, "");
+  };
   const QStringList args = application.arguments().mid(1);
   for (int i = 0; i < args.size(); ++i) {
     const QString& arg = args[i];
@@ -55,19 +59,12 @@ int main(int argc, char** argv) {
       return boards.back();
     };
     if (arg == QStringLiteral("--board")) {
-      boards.push_back({});
-      boards.back().ip = value().toStdString();
-      boards.back().id = "Board" + std::to_string(boards.size());
-      modes.push_back(2);
-      explicitRecord.push_back(false);
+      addBoard(value().toStdString(), 2);
     } else if (arg == QStringLiteral("--boards")) {
-      int count = value().toInt();
+      const int count = value().toInt();
       for (int n = 0; n < count; ++n) {
-        boards.push_back({});
-        boards.back().ip = "127.0.0." + std::to_string(boards.size() + 1);
-        boards.back().id = "Board" + std::to_string(boards.size());
-        modes.push_back(static_cast<int>(boards.size() - 1) % 5 + 1);
-        explicitRecord.push_back(false);
+        addBoard("127.0.0." + std::to_string(boards.size() + 2),
+                 static_cast<int>(boards.size()) % 5 + 1);
       }
     } else if (arg == QStringLiteral("--id")) {
       current().id = Wire(value());
@@ -76,11 +73,9 @@ int main(int argc, char** argv) {
     } else if (arg == QStringLiteral("--prohibit")) {
       current().prohibited = true;
     } else if (arg == QStringLiteral("--mode")) {
-      current();
-      modes.back() = value().toInt();
+      current().record = DefaultRecordFor(value().toInt(), "");
     } else if (arg == QStringLiteral("--record")) {
       current().record = Wire(value());
-      explicitRecord.back() = true;
     } else if (arg == QStringLiteral("--restart-ms")) {
       simulator.SetRestartMs(value().toInt());
     } else if (arg == QStringLiteral("--port")) {
@@ -93,10 +88,7 @@ int main(int argc, char** argv) {
     }
   }
   if (boards.empty()) Fail(QStringLiteral("no board given"));
-  for (size_t n = 0; n < boards.size(); ++n) {
-    if (!explicitRecord[n]) boards[n].record = DefaultRecordFor(modes[n], "");
-    simulator.AddBoard(boards[n]);
-  }
+  for (SimulatedBoard& board : boards) simulator.AddBoard(std::move(board));
   if (!simulator.Start(port)) Fail(QStringLiteral("cannot bind UDP port %1").arg(port));
 
   QTextStream out(stdout);
