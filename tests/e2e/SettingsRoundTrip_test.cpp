@@ -142,7 +142,8 @@ TEST_F(SettingsRoundTrip, EveryModeWritesExactlyItsRecordAndReadsItBack) {
     ASSERT_EQ(person.boxes.size(), 2u);
     EXPECT_EQ(person.boxes[1].text, QStringLiteral("写入指令发送成功！设备将自动重启生效！"));
 
-    QTest::qWait(350);  // the board restarts after storing its settings
+    // The board restarts after storing its settings and answers nothing until it is back.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !simulator.IsRestarting("127.0.0.2"); }, 3000));
     ReadBoard(c.page);
     c.verify(W());
   }
@@ -153,8 +154,11 @@ TEST_F(SettingsRoundTrip, CancelInTheQuestionSendsNothing) {
   simulator.ClearReceived();
   person.answers = {false};
   QTest::mouseClick(W().确认保存按钮, Qt::LeftButton);
-  QTest::qWait(200);
-  EXPECT_TRUE(simulator.Received().empty());
+  // A search sent afterwards is a marker: anything the write sent would have arrived first.
+  QTest::mouseClick(W().寻找按钮, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !simulator.Received().empty(); }, 3000));
+  ASSERT_EQ(simulator.Received().size(), 1u);
+  EXPECT_EQ(simulator.Received()[0].bytes, QByteArray("ss"));
   EXPECT_EQ(simulator.Board("127.0.0.2")->record, DefaultRecordFor(2, ""));
 }
 

@@ -22,6 +22,11 @@ const SimulatedBoard* BoardSimulator::Board(const std::string& ip) const {
   return nullptr;
 }
 
+bool BoardSimulator::IsRestarting(const std::string& ip) const {
+  const SimulatedBoard* board = Board(ip);
+  return board && clock_.elapsed() < board->restartingUntilMs;
+}
+
 bool BoardSimulator::SetRecord(const std::string& ip, const std::string& record) {
   for (SimulatedBoard& board : boards_) {
     if (board.ip == ip) {

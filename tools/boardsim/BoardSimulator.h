@@ -45,6 +45,8 @@ class BoardSimulator : public QObject {
   const std::vector<ReceivedDatagram>& Received() const { return received_; }
   void ClearReceived() { received_.clear(); }
   const SimulatedBoard* Board(const std::string& ip) const;
+  // True while the board at this address is silent after storing a record.
+  bool IsRestarting(const std::string& ip) const;
   // Replaces the record the board at this address holds; false when there is no such board.
   bool SetRecord(const std::string& ip, const std::string& record);
 
