@@ -4,24 +4,50 @@
 
 namespace quorvane {
 
+SettingsControls SettingsControlsOf(MainWindow& w) {
+  SettingsControls c;
+  c.pages = w.高级选择夹;
+  c.powerRadios = {w.上电关单选框, w.上电开单选框, w.断电记忆单选框};
+  c.customIdCheck = w.自定ID选择框;
+  c.addressRadios = {w.动态IP单选框, w.静态IP单选框};
+  c.modeRadios = {w.Client单选框, w.Server单选框, w.http单选框, w.巴法TCP单选框, w.MQTT单选框};
+  c.heartbeatRadios = {w.无心跳单选框, w.Heartbeat心跳单选框, w.ID心跳单选框};
+  c.reconnectHourly = w.间隔1小时选择框;
+  c.reconnectOnSilence = w.收不到100秒选择框;
+  auto box = [&c](FormField field, TextField* control) {
+    c.boxes[static_cast<size_t>(field)] = control;
+  };
+  box(FormField::CustomId, w.自定ID编辑框);
+  box(FormField::IpAddress, w.IP编辑框);
+  box(FormField::Gateway, w.网关编辑框);
+  box(FormField::Netmask, w.掩码编辑框);
+  box(FormField::ServerAddress, w.服务器TCP地址编辑框);
+  box(FormField::ServerPort, w.服务器TCP端口编辑框);
+  box(FormField::BemfaKey, w.巴法云私钥编辑框);
+  box(FormField::MqttHost, w.mqtt地址编辑框);
+  box(FormField::MqttPort, w.mqtt端口编辑框);
+  box(FormField::MqttAccount, w.mqtt账号编辑框);
+  box(FormField::MqttPassword, w.mqtt密码编辑框);
+  box(FormField::MqttClientId, w.mqtt_ID编辑框);
+  box(FormField::MqttSubscribeTopic, w.mqtt订阅编辑框);
+  box(FormField::MqttPublishTopic, w.mqtt发布编辑框);
+  c.tcpServerAddress = w.透明标签10;
+  c.httpGetUrl = w.get编辑框;
+  c.httpGetAnswer = w.返回内容标签;
+  return c;
+}
+
 MainScreen::MainScreen(CommandLink& link, Operator& person, const HostAddressSource& host)
+    // The exit button ends the process at once with 0, as operators know it: no question, and
+    // nothing to save, since nothing about boards outlives a run.
     : exitProcess([] { std::_Exit(0); }),
       devices(*window.超级列表框1, *window.寻找按钮, link, person),
-      form(window, devices, host),
+      form(SettingsControlsOf(window), devices, host),
       writer(*window.确认保存按钮, form, devices, link, person) {
-  replies.Attach(ReplyKind::SearchAnswer,
-                 [this](const std::string& text) { devices.AddDeviceRow(text); });
-  replies.Attach(ReplyKind::ParameterRecord,
-                 [this](const std::string& text) { form.ApplyParameterReply(text); });
+  devices.AttachReactions(replies);
+  form.AttachReactions(replies);
   devices.SetFormReset([this] { form.ClearSettingsForm(); });
   QObject::connect(window.退出按钮, &QPushButton::clicked, [this] { exitProcess(); });
-
-  // The boxes that wait for a choice start disabled; the home page shows.
-  window.IP编辑框->setEnabled(false);
-  window.网关编辑框->setEnabled(false);
-  window.掩码编辑框->setEnabled(false);
-  window.自定ID编辑框->setEnabled(false);
-  window.高级选择夹->setCurrentIndex(MainWindow::kHomePage);
 }
 
 void MainScreen::HandleDatagram(const QByteArray& bytes) const {

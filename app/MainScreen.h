@@ -6,16 +6,17 @@
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
 #include "link/ReplyDispatcher.h"
+#include "operator/Operator.h"
 #include "settings/HostAddresses.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsWriter.h"
 #include "window/MainWindow.h"
-#include "window/Operator.h"
 
 namespace quorvane {
 
-// The main window with every subsystem attached to its controls and every reply kind to its
-// reaction. The program gives it the real link and the real person; tests give it theirs.
+// The main window with every subsystem attached: each is handed the controls it owns and
+// registers its own reply reactions. The program gives it the real link and the real person;
+// tests give it theirs.
 class MainScreen {
  public:
   MainScreen(CommandLink& link, Operator& person, const HostAddressSource& host);
@@ -23,7 +24,7 @@ class MainScreen {
   // Everything a received datagram sets off.
   void HandleDatagram(const QByteArray& bytes) const;
 
-  // Ends the process with code 0 at once; replaceable so tests can watch the exit button.
+  // Ends the process; replaceable so tests can watch the exit button.
   std::function<void()> exitProcess;
 
   MainWindow window;
@@ -32,5 +33,8 @@ class MainScreen {
   SettingsForm form;
   SettingsWriter writer;
 };
+
+// The controls of the settings form, taken from the main window.
+SettingsControls SettingsControlsOf(MainWindow& window);
 
 }  // namespace quorvane

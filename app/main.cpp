@@ -3,8 +3,10 @@
 #include "app/MainScreen.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Theme.h"
+#include "constants/Program.h"
 #include "link/DeviceLink.h"
-#include "window/QtOperator.h"
+#include "operator/QtOperator.h"
+#include "settings/SystemHostAddresses.h"
 
 using namespace quorvane;
 
@@ -20,7 +22,7 @@ int main(int argc, char** argv) {
   QObject::connect(&数据报1, &DeviceLink::DatagramReceived,
                    [&screen](const QByteArray& bytes) { screen.HandleDatagram(bytes); });
 
-  SingleInstanceGuard guard("Quorvane");
+  SingleInstanceGuard guard(kProgramName);
   if (!guard.IsOnlyInstance()) {
     person.SetParentWindow(nullptr);
     person.ShowMessage(QStringLiteral("此程序已在运行中！请勿重复打开！"), QStringLiteral("友情提醒:"));

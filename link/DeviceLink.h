@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QUdpSocket>
 
+#include "constants/Board.h"
 #include "link/CommandLink.h"
 
 namespace quorvane {
@@ -13,9 +14,9 @@ namespace quorvane {
 class DeviceLink : public QObject, public CommandLink {
   Q_OBJECT
  public:
-  static constexpr quint16 kLocalPort = 8114;
-  static constexpr quint16 kDevicePort = 8113;
-  static constexpr qint64 kMaxDatagram = 65507;
+  static constexpr quint16 kLocalPort = kToolPort;
+  static constexpr quint16 kDevicePort = kBoardPort;
+  static constexpr qint64 kMaxDatagram = kMaxUdpPayload;
 
   explicit DeviceLink(quint16 localPort = kLocalPort, quint16 devicePort = kDevicePort,
                       QHostAddress broadcastAddress = QHostAddress(QHostAddress::Broadcast),

@@ -1,5 +1,6 @@
 #include "link/DeviceListPanel.h"
 
+#include <QStringList>
 #include <QTreeWidgetItem>
 
 #include "link/SearchAnswer.h"
@@ -26,9 +27,27 @@ void SetCell(QTreeWidgetItem& item, int column, const QString& text) {
 DeviceListPanel::DeviceListPanel(ReportListView& list, QPushButton& findButton, CommandLink& link,
                                  Operator& person)
     : list_(list), link_(link), person_(person) {
+  const struct {
+    Column column;
+    QString caption;
+    int width;
+  } columns[kColumnCount] = {
+      {kInfo, QStringLiteral("说明"), 100},    {kIp, QStringLiteral("设备IP"), 120},
+      {kId, QStringLiteral("设备ID"), 120},    {kVersion, QStringLiteral("版本"), 120},
+      {kProhibit, QStringLiteral("禁止设置"), 160},
+  };
+  list_.setColumnCount(kColumnCount);
+  QStringList captions(kColumnCount);
+  for (const auto& c : columns) captions[c.column] = c.caption;
+  list_.setHeaderLabels(captions);
+  for (const auto& c : columns) list_.setColumnWidth(c.column, c.width);
   connect(&findButton, &QPushButton::clicked, this, &DeviceListPanel::FindDevices);
   connect(&list_, &ReportListView::LeftClicked, this, &DeviceListPanel::ReadSelectedDevice);
   connect(&list_, &ReportListView::RightClicked, this, &DeviceListPanel::OnRightClick);
+}
+
+void DeviceListPanel::AttachReactions(ReplyDispatcher& replies) {
+  replies.Attach(ReplyKind::SearchAnswer, [this](const std::string& text) { AddDeviceRow(text); });
 }
 
 void DeviceListPanel::FindDevices() {
@@ -57,6 +76,7 @@ void DeviceListPanel::ReadSelectedDevice() {
   int row = SelectedRow();
   if (row < 0) return;
   if (SupportsParameterRead(CellText(row, kVersion))) {
+    // A failed read shows nothing: the form simply does not fill, and the operator clicks again.
     link_.SendCommand("read", CellText(row, kIp));
     return;
   }

@@ -7,8 +7,9 @@
 #include <string>
 
 #include "link/CommandLink.h"
+#include "link/ReplyDispatcher.h"
 #include "text/ReportListView.h"
-#include "window/Operator.h"
+#include "operator/Operator.h"
 
 namespace quorvane {
 
@@ -18,9 +19,14 @@ class DeviceListPanel : public QObject {
   Q_OBJECT
  public:
   enum Column { kInfo = 0, kIp = 1, kId = 2, kVersion = 3, kProhibit = 4 };
+  static constexpr int kColumnCount = 5;
 
+  // Gives the list its column captions.
   DeviceListPanel(ReportListView& list, QPushButton& findButton, CommandLink& link,
                   Operator& person);
+
+  // Search answers become rows.
+  void AttachReactions(ReplyDispatcher& replies);
 
   // Run after every successful search, once the list is empty (the settings form clears).
   void SetFormReset(std::function<void()> reset) { formReset_ = std::move(reset); }

@@ -13,12 +13,6 @@ class HostAddressSource {
   virtual std::vector<std::string> OwnIpv4Addresses() const = 0;
 };
 
-// The addresses of this machine's interfaces as the network stack lists them.
-class SystemHostAddresses : public HostAddressSource {
- public:
-  std::vector<std::string> OwnIpv4Addresses() const override;
-};
-
 // The usual gateway of the PC's network: its first address that is not a loopback one, with
 // the last number replaced by 1 (192.168.1.23 gives 192.168.1.1). Loopback is skipped because
 // a host name often resolves to 127.0.1.1, which would make a gateway no board can use.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,13 @@ enum class PowerOnState { Off = 0, On = 1, Remember = 2 };
 enum class WorkMode { TcpClient = 1, TcpServer = 2, HttpGet = 3, BemfaTcp = 4, Mqtt = 5 };
 enum class IpMode { Dynamic = 0, Static = 1 };
 enum class HeartbeatMode { None = 0, Heartbeat = 1, IdAsHeartbeat = 2 };
+
+// Every work mode in the order of its digit, which is also the order of its radio and page.
+inline constexpr std::array<WorkMode, 5> kWorkModes = {
+    WorkMode::TcpClient, WorkMode::TcpServer, WorkMode::HttpGet, WorkMode::BemfaTcp,
+    WorkMode::Mqtt};
+// The mode's place in kWorkModes.
+inline constexpr size_t IndexOf(WorkMode mode) { return static_cast<size_t>(mode) - 1; }
 
 // The texts of a record, the same whichever way it travels. GBK bytes; ports stay the decimal
 // text typed, never converted to numbers.

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
+#include "settings/FormFields.h"
 #include "settings/ParameterRecord.h"
 
 namespace quorvane {
@@ -12,45 +14,22 @@ struct SettingsSnapshot {
   bool rowSelected = false;
   bool powerChosen = false;
   bool customIdEnabled = false;
-  QString customId;
   bool dynamicIp = false;
   bool staticIp = false;
-  QString ipAddress;
-  QString gateway;
-  QString netmask;
   std::optional<WorkMode> workMode;
-  QString serverAddress;
-  QString serverPort;
-  QString bemfaKey;
-  QString mqttHost;
-  QString mqttPort;
-  QString mqttAccount;
-  QString mqttPassword;
-  QString mqttClientId;
-  QString mqttSubscribeTopic;
-  QString mqttPublishTopic;
-};
+  std::array<QString, kFormFieldCount> texts;
 
-// The boxes a failed check can put the focus into.
-enum class FormField {
-  None,
-  CustomId,
-  ServerAddress,
-  ServerPort,
-  BemfaKey,
-  MqttHost,
-  MqttPort,
-  MqttAccount,
-  MqttPassword,
-  MqttClientId,
-  MqttSubscribeTopic,
-  MqttPublishTopic,
+  QString& operator[](FormField field) { return texts[static_cast<size_t>(field)]; }
+  const QString& operator[](FormField field) const { return texts[static_cast<size_t>(field)]; }
 };
 
 struct CheckFailure {
   QString message;
-  FormField focus = FormField::None;
+  std::optional<FormField> focus;  // the box to put the focus into; none leaves it where it is
 };
+
+// Whether the record written from this form carries the field's value.
+bool IsWritten(const FormFieldSpec& spec, const SettingsSnapshot& form);
 
 // The first problem that stops a write, in the fixed order operators know, followed by the
 // values that cannot travel safely: a "|" would shift every later piece on the board, and a

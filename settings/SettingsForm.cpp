@@ -2,13 +2,22 @@
 
 #include <algorithm>
 
+#include "constants/Board.h"
+#include "text/ByteLimitedLineEdit.h"
 #include "text/GbkText.h"
 
 namespace quorvane {
 
 namespace {
 
+// Every box's text could be encoded when it was typed or shown; what could not was refused by
+// the write checks before anything is read for a write.
 std::string Gbk(const QString& text) { return ToGbk(text).value_or(std::string()); }
+
+template <class Enum>
+size_t Digit(Enum value) {
+  return static_cast<size_t>(value);
+}
 
 }  // namespace
 
@@ -29,39 +38,45 @@ int CheckedIndex(std::span<QAbstractButton* const> set) {
   return -1;
 }
 
-SettingsForm::SettingsForm(MainWindow& window, const DeviceListPanel& devices,
+SettingsForm::SettingsForm(const SettingsControls& controls, const DeviceListPanel& devices,
                            const HostAddressSource& host)
-    : w_(window), devices_(devices), host_(host) {
-  const auto modes = ModeRadios();
-  for (size_t i = 0; i < modes.size(); ++i) {
-    const auto mode = static_cast<WorkMode>(i + 1);
-    connect(modes[i], &QAbstractButton::clicked, this, [this, mode] { OnWorkModeClicked(mode); });
+    : c_(controls), devices_(devices), host_(host) {
+  for (const FormFieldSpec& spec : kFormFields) {
+    if (spec.input == FieldInput::Address) continue;  // the address box admits only numbers
+    auto* edit = qobject_cast<ByteLimitedLineEdit*>(&Box(spec.field).FieldWidget());
+    Q_ASSERT(edit);
+    edit->SetInputLimit(spec.maxBytes, spec.input == FieldInput::Digits
+                                           ? GbkInputValidator::Kind::Digits
+                                           : GbkInputValidator::Kind::Text);
   }
-  connect(w_.动态IP单选框, &QAbstractButton::clicked, this, &SettingsForm::OnDynamicIpClicked);
-  connect(w_.静态IP单选框, &QAbstractButton::clicked, this, &SettingsForm::OnStaticIpClicked);
-  connect(w_.自定ID选择框, &QAbstractButton::clicked, this, &SettingsForm::OnCustomIdClicked);
+  for (WorkMode mode : kWorkModes) {
+    connect(c_.modeRadios[IndexOf(mode)], &QAbstractButton::clicked, this,
+            [this, mode] { OnWorkModeClicked(mode); });
+  }
+  connect(AddressRadios()[Digit(IpMode::Dynamic)], &QAbstractButton::clicked, this,
+          &SettingsForm::OnDynamicIpClicked);
+  connect(AddressRadios()[Digit(IpMode::Static)], &QAbstractButton::clicked, this,
+          &SettingsForm::OnStaticIpClicked);
+  connect(c_.customIdCheck, &QAbstractButton::clicked, this, &SettingsForm::OnCustomIdClicked);
 }
 
-std::array<QAbstractButton*, 3> SettingsForm::PowerRadios() const {
-  return {w_.上电关单选框, w_.上电开单选框, w_.断电记忆单选框};
+void SettingsForm::AttachReactions(ReplyDispatcher& replies) {
+  replies.Attach(ReplyKind::ParameterRecord,
+                 [this](const std::string& text) { ApplyParameterReply(text); });
 }
 
-std::array<QAbstractButton*, 2> SettingsForm::AddressRadios() const {
-  return {w_.动态IP单选框, w_.静态IP单选框};
+TextField& SettingsForm::Box(FormField field) const {
+  return *c_.boxes[static_cast<size_t>(field)];
 }
 
-std::array<QAbstractButton*, 5> SettingsForm::ModeRadios() const {
-  return {w_.Client单选框, w_.Server单选框, w_.http单选框, w_.巴法TCP单选框, w_.MQTT单选框};
-}
-
-std::array<QAbstractButton*, 3> SettingsForm::HeartbeatRadios() const {
-  return {w_.无心跳单选框, w_.Heartbeat心跳单选框, w_.ID心跳单选框};
+QAbstractButton* SettingsForm::DefaultHeartbeat() const {
+  return HeartbeatRadios()[Digit(HeartbeatMode::Heartbeat)];
 }
 
 std::optional<WorkMode> SettingsForm::CheckedWorkMode() const {
   const int index = CheckedIndex(ModeRadios());
   if (index < 0) return std::nullopt;
-  return static_cast<WorkMode>(index + 1);
+  return kWorkModes[static_cast<size_t>(index)];
 }
 
 QString SettingsForm::DerivedIp(bool fromRecord, const QString& placeholder) const {
@@ -71,73 +86,54 @@ QString SettingsForm::DerivedIp(bool fromRecord, const QString& placeholder) con
 }
 
 void SettingsForm::ShowWorkMode(WorkMode mode, bool fromRecord) {
-  w_.高级选择夹->setCurrentIndex(static_cast<int>(mode));
+  c_.pages->setCurrentIndex(PageOf(mode));
   if (mode == WorkMode::TcpServer) {
-    w_.透明标签10->setText(QStringLiteral("设备TCP地址：") +
-                           DerivedIp(fromRecord, QStringLiteral("设备IP")) +
-                           QStringLiteral("    端口：8282"));
+    c_.tcpServerAddress->setText(QStringLiteral("设备TCP地址：") +
+                                 DerivedIp(fromRecord, QStringLiteral("设备IP")) +
+                                 QStringLiteral("    端口：") +
+                                 QString::number(kBoardTcpServerPort));
   } else if (mode == WorkMode::HttpGet) {
-    w_.get编辑框->setText(QStringLiteral("http://") +
-                          DerivedIp(fromRecord, QStringLiteral("设备IP地址")) +
-                          QStringLiteral("/?command=c1"));
+    c_.httpGetUrl->setText(QStringLiteral("http://") +
+                           DerivedIp(fromRecord, QStringLiteral("设备IP地址")) +
+                           QStringLiteral("/?command=c1"));
   }
 }
 
 void SettingsForm::SetAddressBoxesEnabled(bool enabled) {
-  w_.IP编辑框->setEnabled(enabled);
-  w_.网关编辑框->setEnabled(enabled);
-  w_.掩码编辑框->setEnabled(enabled);
+  for (FormField field : {FormField::IpAddress, FormField::Gateway, FormField::Netmask}) {
+    Box(field).FieldWidget().setEnabled(enabled);
+  }
 }
 
 void SettingsForm::ShowParameters(const DecodedParameters& p) {
-  if (p.powerOnState) {
-    CheckOnly(PowerRadios(), PowerRadios()[static_cast<size_t>(*p.powerOnState)]);
-  }
+  if (p.powerOnState) CheckOnly(PowerRadios(), PowerRadios()[Digit(*p.powerOnState)]);
 
   // The custom-ID box keeps its enabled state: only the operator's click changes it.
-  w_.自定ID选择框->setChecked(p.customIdEnabled);
-  w_.自定ID编辑框->setText(p.customIdEnabled ? FromGbk(p.customId) : QString());
-
+  c_.customIdCheck->setChecked(p.customIdEnabled);
   const bool isStatic = p.ipMode == IpMode::Static;
-  CheckOnly(AddressRadios(), AddressRadios()[static_cast<size_t>(p.ipMode)]);
-  w_.IP编辑框->SetText(isStatic ? FromGbk(p.ipAddress) : QString());
-  w_.网关编辑框->SetText(isStatic ? FromGbk(p.gateway) : QString());
-  w_.掩码编辑框->SetText(isStatic ? FromGbk(p.netmask) : QString());
+  CheckOnly(AddressRadios(), AddressRadios()[Digit(p.ipMode)]);
+  for (const FormFieldSpec& spec : kFormFields) {
+    if (spec.mode) continue;
+    const bool carried = spec.field == FormField::CustomId ? p.customIdEnabled : isStatic;
+    Box(spec.field).SetFieldText(carried ? FromGbk(p.*spec.piece) : QString());
+  }
   SetAddressBoxesEnabled(isStatic);
 
   if (!p.workMode) return;
   const WorkMode mode = *p.workMode;
-  CheckOnly(ModeRadios(), ModeRadios()[static_cast<size_t>(mode) - 1]);
+  CheckOnly(ModeRadios(), ModeRadios()[IndexOf(mode)]);
   ShowWorkMode(mode, /*fromRecord=*/true);
   if (!p.modeFieldsPresent) return;
 
-  switch (mode) {
-    case WorkMode::TcpClient:
-      w_.服务器TCP地址编辑框->setText(FromGbk(p.serverAddress));
-      w_.服务器TCP端口编辑框->setText(FromGbk(p.serverPort));
-      if (p.heartbeatMode) {
-        CheckOnly(HeartbeatRadios(), HeartbeatRadios()[static_cast<size_t>(*p.heartbeatMode)]);
-      }
-      w_.间隔1小时选择框->setChecked(p.reconnectHourly);
-      w_.收不到100秒选择框->setChecked(p.reconnectOnSilence);
-      break;
-    case WorkMode::BemfaTcp:
-      w_.巴法云私钥编辑框->setText(FromGbk(p.bemfaKey));
-      break;
-    case WorkMode::Mqtt:
-      w_.mqtt地址编辑框->setText(FromGbk(p.mqttHost));
-      w_.mqtt端口编辑框->setText(FromGbk(p.mqttPort));
-      w_.mqtt账号编辑框->setText(FromGbk(p.mqttAccount));
-      w_.mqtt密码编辑框->setText(FromGbk(p.mqttPassword));
-      w_.mqtt_ID编辑框->setText(FromGbk(p.mqttClientId));
-      // Subscribe before publish: the publish box may mirror the subscribe box, and the
-      // record's own publish topic has to be what stays.
-      w_.mqtt订阅编辑框->setText(FromGbk(p.mqttSubscribeTopic));
-      w_.mqtt发布编辑框->setText(FromGbk(p.mqttPublishTopic));
-      break;
-    case WorkMode::TcpServer:
-    case WorkMode::HttpGet:
-      break;
+  for (const FormFieldSpec& spec : kFormFields) {
+    if (spec.mode == mode) Box(spec.field).SetFieldText(FromGbk(p.*spec.piece));
+  }
+  if (mode == WorkMode::TcpClient) {
+    if (p.heartbeatMode) {
+      CheckOnly(HeartbeatRadios(), HeartbeatRadios()[Digit(*p.heartbeatMode)]);
+    }
+    c_.reconnectHourly->setChecked(p.reconnectHourly);
+    c_.reconnectOnSilence->setChecked(p.reconnectOnSilence);
   }
 }
 
@@ -147,55 +143,33 @@ void SettingsForm::ApplyParameterReply(const std::string& text) {
 
 DeviceParameters SettingsForm::ReadParameters() const {
   DeviceParameters p;
+  for (const FormFieldSpec& spec : kFormFields) p.*spec.piece = Gbk(Box(spec.field).FieldText());
+  // The write checks ran first, so every choice below is made; the defaults are never sent.
   p.powerOnState = static_cast<PowerOnState>(std::max(0, CheckedIndex(PowerRadios())));
-  p.customIdEnabled = w_.自定ID选择框->isChecked();
-  p.customId = Gbk(w_.自定ID编辑框->text());
-  p.ipMode = w_.静态IP单选框->isChecked() ? IpMode::Static : IpMode::Dynamic;
-  p.ipAddress = Gbk(w_.IP编辑框->Text());
-  p.gateway = Gbk(w_.网关编辑框->Text());
-  p.netmask = Gbk(w_.掩码编辑框->Text());
+  p.customIdEnabled = c_.customIdCheck->isChecked();
+  p.ipMode = AddressRadios()[Digit(IpMode::Static)]->isChecked() ? IpMode::Static
+                                                                  : IpMode::Dynamic;
   p.workMode = CheckedWorkMode().value_or(WorkMode::TcpServer);
-  p.serverAddress = Gbk(w_.服务器TCP地址编辑框->text());
-  p.serverPort = Gbk(w_.服务器TCP端口编辑框->text());
   const int heartbeat = CheckedIndex(HeartbeatRadios());
-  p.heartbeatMode = heartbeat < 0 ? HeartbeatMode::Heartbeat : static_cast<HeartbeatMode>(heartbeat);
-  p.reconnectHourly = w_.间隔1小时选择框->isChecked();
-  p.reconnectOnSilence = w_.收不到100秒选择框->isChecked();
-  p.bemfaKey = Gbk(w_.巴法云私钥编辑框->text());
-  p.mqttHost = Gbk(w_.mqtt地址编辑框->text());
-  p.mqttPort = Gbk(w_.mqtt端口编辑框->text());
-  p.mqttAccount = Gbk(w_.mqtt账号编辑框->text());
-  p.mqttPassword = Gbk(w_.mqtt密码编辑框->text());
-  p.mqttClientId = Gbk(w_.mqtt_ID编辑框->text());
-  p.mqttSubscribeTopic = Gbk(w_.mqtt订阅编辑框->text());
-  p.mqttPublishTopic = Gbk(w_.mqtt发布编辑框->text());
+  p.heartbeatMode =
+      heartbeat < 0 ? HeartbeatMode::Heartbeat : static_cast<HeartbeatMode>(heartbeat);
+  p.reconnectHourly = c_.reconnectHourly->isChecked();
+  p.reconnectOnSilence = c_.reconnectOnSilence->isChecked();
   return p;
 }
 
 void SettingsForm::ClearSettingsForm() {
-  w_.高级选择夹->setCurrentIndex(MainWindow::kHomePage);
+  c_.pages->setCurrentIndex(kHomePage);
   CheckOnly(PowerRadios(), nullptr);
-  w_.自定ID选择框->setChecked(false);
-  w_.自定ID编辑框->clear();
+  c_.customIdCheck->setChecked(false);
   CheckOnly(AddressRadios(), nullptr);
-  w_.IP编辑框->SetText(QString());
-  w_.网关编辑框->SetText(QString());
-  w_.掩码编辑框->SetText(QString());
   CheckOnly(ModeRadios(), nullptr);
-  w_.服务器TCP地址编辑框->clear();
-  w_.服务器TCP端口编辑框->clear();
-  CheckOnly(HeartbeatRadios(), w_.Heartbeat心跳单选框);
-  w_.间隔1小时选择框->setChecked(false);
-  w_.收不到100秒选择框->setChecked(false);
-  w_.get编辑框->clear();
-  w_.返回内容标签->clear();
-  w_.巴法云私钥编辑框->clear();
-  // Subscribe before publish, as everywhere the two are written.
-  for (QLineEdit* box : std::initializer_list<QLineEdit*>{
-           w_.mqtt地址编辑框, w_.mqtt端口编辑框, w_.mqtt账号编辑框, w_.mqtt密码编辑框,
-           w_.mqtt_ID编辑框, w_.mqtt订阅编辑框, w_.mqtt发布编辑框}) {
-    box->clear();
-  }
+  CheckOnly(HeartbeatRadios(), DefaultHeartbeat());
+  c_.reconnectHourly->setChecked(false);
+  c_.reconnectOnSilence->setChecked(false);
+  for (const FormFieldSpec& spec : kFormFields) Box(spec.field).SetFieldText(QString());
+  c_.httpGetUrl->clear();
+  c_.httpGetAnswer->clear();
 }
 
 std::optional<std::string> SettingsForm::DefaultStaticGateway() const {
@@ -207,65 +181,34 @@ void SettingsForm::OnWorkModeClicked(WorkMode mode) { ShowWorkMode(mode, /*fromR
 void SettingsForm::OnDynamicIpClicked() { SetAddressBoxesEnabled(false); }
 
 void SettingsForm::OnStaticIpClicked() {
-  if (!w_.静态IP单选框->isChecked()) return;
+  if (!AddressRadios()[Digit(IpMode::Static)]->isChecked()) return;
   SetAddressBoxesEnabled(true);
   if (auto gateway = DefaultStaticGateway()) {
-    w_.网关编辑框->SetText(QString::fromStdString(*gateway));
-    w_.掩码编辑框->SetText(QStringLiteral("255.255.255.0"));
+    Box(FormField::Gateway).SetFieldText(QString::fromStdString(*gateway));
+    Box(FormField::Netmask).SetFieldText(QStringLiteral("255.255.255.0"));
   }
 }
 
 void SettingsForm::OnCustomIdClicked() {
-  const bool checked = w_.自定ID选择框->isChecked();
-  w_.自定ID编辑框->setEnabled(checked);
-  if (!checked) w_.自定ID编辑框->clear();
+  const bool checked = c_.customIdCheck->isChecked();
+  Box(FormField::CustomId).FieldWidget().setEnabled(checked);
+  if (!checked) Box(FormField::CustomId).SetFieldText(QString());
 }
 
 SettingsSnapshot SettingsForm::Snapshot() const {
   SettingsSnapshot s;
+  for (const FormFieldSpec& spec : kFormFields) s[spec.field] = Box(spec.field).FieldText();
   s.rowSelected = devices_.SelectedRow() >= 0;
   s.powerChosen = CheckedIndex(PowerRadios()) >= 0;
-  s.customIdEnabled = w_.自定ID选择框->isChecked();
-  s.customId = w_.自定ID编辑框->text();
-  s.dynamicIp = w_.动态IP单选框->isChecked();
-  s.staticIp = w_.静态IP单选框->isChecked();
-  s.ipAddress = w_.IP编辑框->Text();
-  s.gateway = w_.网关编辑框->Text();
-  s.netmask = w_.掩码编辑框->Text();
+  s.customIdEnabled = c_.customIdCheck->isChecked();
+  s.dynamicIp = AddressRadios()[Digit(IpMode::Dynamic)]->isChecked();
+  s.staticIp = AddressRadios()[Digit(IpMode::Static)]->isChecked();
   s.workMode = CheckedWorkMode();
-  s.serverAddress = w_.服务器TCP地址编辑框->text();
-  s.serverPort = w_.服务器TCP端口编辑框->text();
-  s.bemfaKey = w_.巴法云私钥编辑框->text();
-  s.mqttHost = w_.mqtt地址编辑框->text();
-  s.mqttPort = w_.mqtt端口编辑框->text();
-  s.mqttAccount = w_.mqtt账号编辑框->text();
-  s.mqttPassword = w_.mqtt密码编辑框->text();
-  s.mqttClientId = w_.mqtt_ID编辑框->text();
-  s.mqttSubscribeTopic = w_.mqtt订阅编辑框->text();
-  s.mqttPublishTopic = w_.mqtt发布编辑框->text();
   return s;
 }
 
-QWidget* SettingsForm::WidgetFor(FormField field) const {
-  switch (field) {
-    case FormField::None: return nullptr;
-    case FormField::CustomId: return w_.自定ID编辑框;
-    case FormField::ServerAddress: return w_.服务器TCP地址编辑框;
-    case FormField::ServerPort: return w_.服务器TCP端口编辑框;
-    case FormField::BemfaKey: return w_.巴法云私钥编辑框;
-    case FormField::MqttHost: return w_.mqtt地址编辑框;
-    case FormField::MqttPort: return w_.mqtt端口编辑框;
-    case FormField::MqttAccount: return w_.mqtt账号编辑框;
-    case FormField::MqttPassword: return w_.mqtt密码编辑框;
-    case FormField::MqttClientId: return w_.mqtt_ID编辑框;
-    case FormField::MqttSubscribeTopic: return w_.mqtt订阅编辑框;
-    case FormField::MqttPublishTopic: return w_.mqtt发布编辑框;
-  }
-  return nullptr;
-}
-
 void SettingsForm::EnsureHeartbeatChosen() {
-  if (CheckedIndex(HeartbeatRadios()) < 0) CheckOnly(HeartbeatRadios(), w_.Heartbeat心跳单选框);
+  if (CheckedIndex(HeartbeatRadios()) < 0) CheckOnly(HeartbeatRadios(), DefaultHeartbeat());
 }
 
 }  // namespace quorvane

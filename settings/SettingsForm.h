@@ -8,20 +8,25 @@
 #include <string>
 
 #include "link/DeviceListPanel.h"
+#include "link/ReplyDispatcher.h"
 #include "settings/HostAddresses.h"
 #include "settings/ParameterRecord.h"
 #include "settings/SettingsChecks.h"
-#include "window/MainWindow.h"
+#include "settings/SettingsControls.h"
 
 namespace quorvane {
 
-// The settings controls of the main window: shows a board's record, reads the form back, and
-// keeps pages, derived texts and enabled boxes in step with the operator's clicks. States set
-// from code never raise a click handler.
+// The settings controls: shows a board's record, reads the form back, and keeps pages, derived
+// texts and enabled boxes in step with the operator's clicks. States set from code never raise
+// a click handler. Every text box is handled through the field table.
 class SettingsForm : public QObject {
   Q_OBJECT
  public:
-  SettingsForm(MainWindow& window, const DeviceListPanel& devices, const HostAddressSource& host);
+  SettingsForm(const SettingsControls& controls, const DeviceListPanel& devices,
+               const HostAddressSource& host);
+
+  // Parameter records show in the form.
+  void AttachReactions(ReplyDispatcher& replies);
 
   void ShowParameters(const DecodedParameters& parameters);
   // The reaction to a parameter record; a text that does not decode leaves the form alone.
@@ -32,15 +37,15 @@ class SettingsForm : public QObject {
 
   SettingsSnapshot Snapshot() const;
   std::optional<WorkMode> CheckedWorkMode() const;
-  QWidget* WidgetFor(FormField field) const;
+  TextField& Box(FormField field) const;
   // Checks the default heartbeat when the operator chose none.
   void EnsureHeartbeatChosen();
 
   // The radio sets, each in the order of its wire digits.
-  std::array<QAbstractButton*, 3> PowerRadios() const;      // Off, On, Remember
-  std::array<QAbstractButton*, 2> AddressRadios() const;    // Dynamic, Static
-  std::array<QAbstractButton*, 5> ModeRadios() const;       // TcpClient .. Mqtt
-  std::array<QAbstractButton*, 3> HeartbeatRadios() const;  // None, Heartbeat, IdAsHeartbeat
+  const std::array<QAbstractButton*, 3>& PowerRadios() const { return c_.powerRadios; }
+  const std::array<QAbstractButton*, 2>& AddressRadios() const { return c_.addressRadios; }
+  const std::array<QAbstractButton*, 5>& ModeRadios() const { return c_.modeRadios; }
+  const std::array<QAbstractButton*, 3>& HeartbeatRadios() const { return c_.heartbeatRadios; }
 
  private:
   void OnWorkModeClicked(WorkMode mode);
@@ -49,11 +54,12 @@ class SettingsForm : public QObject {
   void OnCustomIdClicked();
   void ShowWorkMode(WorkMode mode, bool fromRecord);
   void SetAddressBoxesEnabled(bool enabled);
+  QAbstractButton* DefaultHeartbeat() const;
   // The selected row's IP for the derived texts: from a record an empty text stands in when no
   // row is selected; from a click a placeholder does.
   QString DerivedIp(bool fromRecord, const QString& placeholder) const;
 
-  MainWindow& w_;
+  SettingsControls c_;
   const DeviceListPanel& devices_;
   const HostAddressSource& host_;
 };

@@ -13,7 +13,7 @@ SettingsWriter::SettingsWriter(QAbstractButton& writeButton, SettingsForm& form,
 void SettingsWriter::WriteSettings() {
   if (auto failure = CheckSettings(form_.Snapshot())) {
     person_.ShowMessage(failure->message);
-    if (QWidget* box = form_.WidgetFor(failure->focus)) box->setFocus();
+    if (failure->focus) form_.Box(*failure->focus).FieldWidget().setFocus();
     return;
   }
   if (form_.CheckedWorkMode() == WorkMode::TcpClient) form_.EnsureHeartbeatChosen();
@@ -30,6 +30,7 @@ void SettingsWriter::ConfirmAndSend(const std::string& record) {
   // The selection may have changed while the question was open; the record goes where it is now.
   auto target = devices_.SelectedCell(DeviceListPanel::kIp);
   if (!target) return;
+  // A failed send shows nothing: operators know the success box and simply write again.
   if (link_.SendCommand(record, *target)) {
     person_.ShowMessage(QStringLiteral("写入指令发送成功！设备将自动重启生效！"));
   }

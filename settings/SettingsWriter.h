@@ -6,7 +6,7 @@
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
 #include "settings/SettingsForm.h"
-#include "window/Operator.h"
+#include "operator/Operator.h"
 
 namespace quorvane {
 

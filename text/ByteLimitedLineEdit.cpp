@@ -21,8 +21,17 @@ QValidator::State GbkInputValidator::validate(QString& input, int& /*pos*/) cons
 
 ByteLimitedLineEdit::ByteLimitedLineEdit(int maxBytes, GbkInputValidator::Kind kind,
                                          QWidget* parent)
-    : QLineEdit(parent), maxBytes_(maxBytes), kind_(kind) {
-  setValidator(new GbkInputValidator(maxBytes, kind, this));
+    : QLineEdit(parent),
+      maxBytes_(maxBytes),
+      kind_(kind),
+      validator_(new GbkInputValidator(maxBytes, kind, this)) {
+  setValidator(validator_);
+}
+
+void ByteLimitedLineEdit::SetInputLimit(int maxBytes, GbkInputValidator::Kind kind) {
+  maxBytes_ = maxBytes;
+  kind_ = kind;
+  validator_->SetLimit(maxBytes, kind);
 }
 
 }  // namespace quorvane

@@ -48,7 +48,18 @@ class Converter {
 std::string GbkToUtf8(std::string_view gbk) {
   std::string out;
   Converter converter("UTF-8", "GBK");
-  if (!converter.Valid()) return out;
+  if (!converter.Valid()) {
+    // Without a GBK table (a C library built without it) ASCII still reads right; every other
+    // byte is marked as undecodable rather than dropped, so the header's promise holds.
+    for (char c : gbk) {
+      if (static_cast<unsigned char>(c) < 0x80) {
+        out.push_back(c);
+      } else {
+        out.append(kReplacement);
+      }
+    }
+    return out;
+  }
   out.reserve(gbk.size() * 3 / 2);
   while (!gbk.empty()) {
     int error = converter.Convert(gbk, out);
@@ -63,7 +74,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
   std::string out;
   Converter converter("GBK", "UTF-8");
-  if (!converter.Valid()) return std::nullopt;
+  if (!converter.Valid()) return std::nullopt;  // nothing can travel then: refuse, never guess
   if (converter.Convert(utf8, out) != 0) return std::nullopt;
   return out;
 }

@@ -11,7 +11,7 @@ namespace quorvane {
 std::string GbkToUtf8(std::string_view gbk);
 
 // UTF-8 to GBK bytes; nothing when any character has no GBK form (so nothing is ever
-// silently replaced on the wire).
+// silently replaced on the wire), and nothing when the C library has no GBK converter.
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 
 }  // namespace quorvane

@@ -7,6 +7,9 @@
 #include <QSvgRenderer>
 #include <QTabBar>
 
+#include "constants/Board.h"
+#include "constants/Program.h"
+
 namespace quorvane {
 
 namespace {
@@ -46,9 +49,9 @@ QFrame* Frame(QWidget* parent) {
 
 QGroupBox* Group(QWidget* parent, const QString& caption) { return new QGroupBox(caption, parent); }
 
-ByteLimitedLineEdit* Edit(QWidget* parent, int maxBytes, Kind kind = Kind::Text) {
-  return new ByteLimitedLineEdit(maxBytes, kind, parent);
-}
+// Byte limits and digits-only modes of the settings boxes come with the settings form's field
+// table; a box made here admits any text GBK can encode.
+ByteLimitedLineEdit* Edit(QWidget* parent) { return new ByteLimitedLineEdit(0, Kind::Text, parent); }
 
 // Artwork is drawn for the project as SVG and rendered once at the picture box's size.
 QLabel* Picture(QWidget* parent, const QString& resource, QSize size) {
@@ -71,9 +74,9 @@ constexpr QSize kDiagramSize(350, 230);
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MainWindow"));
-  setWindowTitle(QStringLiteral("QuorvaneV2.41"));
-  move(50, 50);
-  resize(1006, 768);
+  setWindowTitle(QString::fromUtf8(kProgramTitle));
+  move(kPlace);
+  resize(kOuterSize);
   BuildDeviceListPanel();
   BuildPowerAndAddressPanel();
   BuildWorkModePanel();
@@ -83,22 +86,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // 1006 x 768 is the outer size; once a window manager has framed us, give it the frame.
+  // kOuterSize includes the frame; once a window manager has framed us, give it the frame.
   if (!outerSizeFixed_ && isWindow()) {
     outerSizeFixed_ = true;
     QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty()) resize(1006 - frame.width(), 768 - frame.height());
+    if (!frame.isEmpty()) resize(kOuterSize - frame);
   }
 }
 
 void MainWindow::BuildDeviceListPanel() {
   AT(分组框1, Group(this, QString()), 8, 8, 984, 216);
   AT(超级列表框1, new ReportListView(分组框1), 16, 23, 640, 192);
-  超级列表框1->setHeaderLabels({QStringLiteral("说明"), QStringLiteral("设备IP"),
-                                QStringLiteral("设备ID"), QStringLiteral("版本"),
-                                QStringLiteral("禁止设置")});
-  const int widths[] = {100, 120, 120, 120, 160};
-  for (int c = 0; c < 5; ++c) 超级列表框1->setColumnWidth(c, widths[c]);
   AT(寻找按钮, new QPushButton(QStringLiteral("寻找设备"), 分组框1), 681, 49, 120, 48);
   AT(退出按钮, new QPushButton(QStringLiteral("退出"), 分组框1), 681, 137, 120, 48);
   AT(图片框1, Picture(分组框1, QStringLiteral(":/art/relay-board.svg"), kBoardPictureSize), 821,
@@ -113,7 +111,7 @@ void MainWindow::BuildPowerAndAddressPanel() {
   AT(上电开单选框, new QRadioButton(QStringLiteral("上电开"), 外形框1), 92, 10, 72, 24);
   AT(断电记忆单选框, new QRadioButton(QStringLiteral("断电记忆"), 外形框1), 172, 10, 86, 24);
   AT(自定ID选择框, new QCheckBox(QStringLiteral("自定义设备ID"), 外形框1), 290, 10, 116, 24);
-  AT(自定ID编辑框, Edit(外形框1, 32), 410, 9, 250, 26);
+  AT(自定ID编辑框, Edit(外形框1), 410, 9, 250, 26);
   AT(透明标签12, Label(外形框1, QStringLiteral("字母或者数字")), 670, 12, 100, 20);
 
   AT(外形框3, Frame(上电及IP设置组), 8, 71, 969, 44);
@@ -128,6 +126,11 @@ void MainWindow::BuildPowerAndAddressPanel() {
 
   上电关单选框->setChecked(true);
   动态IP单选框->setChecked(true);
+  // The boxes that wait for a choice start disabled.
+  自定ID编辑框->setEnabled(false);
+  IP编辑框->setEnabled(false);
+  网关编辑框->setEnabled(false);
+  掩码编辑框->setEnabled(false);
 }
 
 void MainWindow::BuildWorkModePanel() {
@@ -142,7 +145,7 @@ void MainWindow::BuildWorkModePanel() {
 void MainWindow::BuildPages() {
   AT(分组框2, Group(this, QString()), 8, 413, 984, 275);
   AT(高级选择夹, new QTabWidget(分组框2), 8, 13, 968, 254);
-  高级选择夹->tabBar()->hide();  // only the program turns pages
+  高级选择夹->tabBar()->hide();  // only the program turns pages; the first, home, shows
   const QString names[] = {QStringLiteral("主页"), QStringLiteral("TCPClient"),
                            QStringLiteral("TCPServer"), QStringLiteral("http_GET"),
                            QStringLiteral("巴法云TCP"), QStringLiteral("MQTT")};
@@ -158,7 +161,6 @@ void MainWindow::BuildPages() {
   BuildHttpGetPage(pages[3]);
   BuildBemfaPage(pages[4]);
   BuildMqttPage(pages[5]);
-  高级选择夹->setCurrentIndex(kHomePage);
 }
 
 void MainWindow::BuildHomePage(QWidget* page) {
@@ -172,31 +174,26 @@ void MainWindow::BuildHomePage(QWidget* page) {
      8, 380, 20);
 
   AT(标签1, Label(page, QStringLiteral("常见问题")), 470, 8, 100, 20);
-  LinkLabel** faq[] = {&超级链接框1, &超级链接框2, &超级链接框3, &超级链接框4,
-                       &超级链接框5, &超级链接框6, &超级链接框7, &超级链接框8};
-  const QString questions[] = {
-      QStringLiteral("1、寻找不到设备怎么办？"),
-      QStringLiteral("2、怎么给设备配网？"),
-      QStringLiteral("3、设置静态IP错误导致搜索不到怎么办？"),
-      QStringLiteral("4、上电状态是什么意思？"),
-      QStringLiteral("5、自定ID是什么意思？"),
-      QStringLiteral("6、动态IP和静态IP的区别？"),
-      QStringLiteral("7、怎么恢复设备初始设置？"),
-      QStringLiteral("8、没有配网按键的设备怎么进入配网状态？"),
-  };
-  for (int i = 0; i < 8; ++i) {
-    *faq[i] = new LinkLabel(questions[i], page);
-    (*faq[i])->setObjectName(QStringLiteral("超级链接框%1").arg(i + 1));
-    (*faq[i])->setGeometry(470, 30 + i * 26, 460, 20);
-  }
+  AT(超级链接框1, new LinkLabel(QStringLiteral("1、寻找不到设备怎么办？"), page), 470, 30, 460, 20);
+  AT(超级链接框2, new LinkLabel(QStringLiteral("2、怎么给设备配网？"), page), 470, 56, 460, 20);
+  AT(超级链接框3, new LinkLabel(QStringLiteral("3、设置静态IP错误导致搜索不到怎么办？"), page), 470,
+     82, 460, 20);
+  AT(超级链接框4, new LinkLabel(QStringLiteral("4、上电状态是什么意思？"), page), 470, 108, 460, 20);
+  AT(超级链接框5, new LinkLabel(QStringLiteral("5、自定ID是什么意思？"), page), 470, 134, 460, 20);
+  AT(超级链接框6, new LinkLabel(QStringLiteral("6、动态IP和静态IP的区别？"), page), 470, 160, 460,
+     20);
+  AT(超级链接框7, new LinkLabel(QStringLiteral("7、怎么恢复设备初始设置？"), page), 470, 186, 460,
+     20);
+  AT(超级链接框8, new LinkLabel(QStringLiteral("8、没有配网按键的设备怎么进入配网状态？"), page), 470,
+     212, 460, 20);
 }
 
 void MainWindow::BuildTcpClientPage(QWidget* page) {
   AT(标签5, Label(page, QStringLiteral("TCP服务器地址")), 20, 12, 100, 24);
-  AT(服务器TCP地址编辑框, Edit(page, 64), 125, 11, 260, 26);
+  AT(服务器TCP地址编辑框, Edit(page), 125, 11, 260, 26);
   AT(透明标签1, Label(page, QStringLiteral("支持域名")), 395, 14, 80, 20);
   AT(标签6, Label(page, QStringLiteral("TCP服务器端口")), 20, 46, 100, 24);
-  AT(服务器TCP端口编辑框, Edit(page, 5, Kind::Digits), 125, 45, 100, 26);
+  AT(服务器TCP端口编辑框, Edit(page), 125, 45, 100, 26);
 
   AT(外形框2, Frame(page), 20, 80, 560, 36);
   AT(无心跳单选框, new QRadioButton(QStringLiteral("无心跳"), 外形框2), 10, 6, 80, 24);
@@ -223,7 +220,9 @@ void MainWindow::BuildTcpClientPage(QWidget* page) {
 
 void MainWindow::BuildTcpServerPage(QWidget* page) {
   AT(透明标签10, Label(page, QStringLiteral("设备TCP地址：")), 20, 20, 560, 24);
-  AT(透明标签5, Label(page, QStringLiteral("TCPServer模式设备端口：8282")), 20, 52, 560, 24);
+  AT(透明标签5,
+     Label(page, QStringLiteral("TCPServer模式设备端口：") + QString::number(kBoardTcpServerPort)),
+     20, 52, 560, 24);
   AT(透明标签3,
      Note(page, QStringLiteral("注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient"
                                "模式来连接设备（支持2个TCPClient同时连接）")),
@@ -234,7 +233,7 @@ void MainWindow::BuildTcpServerPage(QWidget* page) {
 
 void MainWindow::BuildHttpGetPage(QWidget* page) {
   AT(GET标签, Label(page, QStringLiteral("生成GET请求：")), 20, 16, 100, 24);
-  AT(get编辑框, Edit(page, 0), 120, 15, 380, 26);
+  AT(get编辑框, Edit(page), 120, 15, 380, 26);
   get编辑框->setAlignment(Qt::AlignCenter);
   AT(GET请求按钮1, new QPushButton(QStringLiteral("复制"), page), 510, 14, 64, 28);
   AT(返回内容标签, Note(page, QStringLiteral("返回：")), 20, 52, 480, 70);
@@ -251,7 +250,7 @@ void MainWindow::BuildHttpGetPage(QWidget* page) {
 
 void MainWindow::BuildBemfaPage(QWidget* page) {
   AT(标签7, Label(page, QStringLiteral("巴法云私钥")), 20, 16, 90, 24);
-  AT(巴法云私钥编辑框, Edit(page, 32), 110, 15, 300, 26);
+  AT(巴法云私钥编辑框, Edit(page), 110, 15, 300, 26);
   AT(透明标签8, Label(page, QStringLiteral("你的巴发云平台私钥")), 420, 18, 160, 20);
   AT(超级链接框9, new LinkLabel(QStringLiteral("巴发云接入文档"), page), 20, 56, 150, 20);
   AT(超级链接框10, new LinkLabel(QStringLiteral("巴发云平台(第三方平台)"), page), 200, 56, 220, 20);
@@ -264,30 +263,21 @@ void MainWindow::BuildBemfaPage(QWidget* page) {
 }
 
 void MainWindow::BuildMqttPage(QWidget* page) {
-  struct Row {
-    QLabel** label;
-    const char* labelName;
-    QString caption;
-    ByteLimitedLineEdit** edit;
-    const char* editName;
-    int maxBytes;
-    Kind kind;
-  };
-  const Row rows[] = {
-      {&标签8, "标签8", QStringLiteral("服务器地址"), &mqtt地址编辑框, "mqtt地址编辑框", 64, Kind::Text},
-      {&标签9, "标签9", QStringLiteral("服务器端口"), &mqtt端口编辑框, "mqtt端口编辑框", 5, Kind::Digits},
-      {&标签10, "标签10", QStringLiteral("账号"), &mqtt账号编辑框, "mqtt账号编辑框", 64, Kind::Text},
-      {&标签11, "标签11", QStringLiteral("密码"), &mqtt密码编辑框, "mqtt密码编辑框", 64, Kind::Text},
-      {&标签12, "标签12", QStringLiteral("ClientID"), &mqtt_ID编辑框, "mqtt_ID编辑框", 64, Kind::Text},
-      {&标签13, "标签13", QStringLiteral("Topic(订阅)"), &mqtt订阅编辑框, "mqtt订阅编辑框", 64, Kind::Text},
-      {&标签14, "标签14", QStringLiteral("发布订阅"), &mqtt发布编辑框, "mqtt发布编辑框", 64, Kind::Text},
-  };
-  int y = 6;
-  for (const Row& row : rows) {
-    *row.label = Place(Label(page, row.caption), row.labelName, 20, y + 2, 90, 22);
-    *row.edit = Place(Edit(page, row.maxBytes, row.kind), row.editName, 115, y, 250, 26);
-    y += 30;
-  }
+  // Seven rows, 30 px apart.
+  AT(标签8, Label(page, QStringLiteral("服务器地址")), 20, 8, 90, 22);
+  AT(mqtt地址编辑框, Edit(page), 115, 6, 250, 26);
+  AT(标签9, Label(page, QStringLiteral("服务器端口")), 20, 38, 90, 22);
+  AT(mqtt端口编辑框, Edit(page), 115, 36, 250, 26);
+  AT(标签10, Label(page, QStringLiteral("账号")), 20, 68, 90, 22);
+  AT(mqtt账号编辑框, Edit(page), 115, 66, 250, 26);
+  AT(标签11, Label(page, QStringLiteral("密码")), 20, 98, 90, 22);
+  AT(mqtt密码编辑框, Edit(page), 115, 96, 250, 26);
+  AT(标签12, Label(page, QStringLiteral("ClientID")), 20, 128, 90, 22);
+  AT(mqtt_ID编辑框, Edit(page), 115, 126, 250, 26);
+  AT(标签13, Label(page, QStringLiteral("Topic(订阅)")), 20, 158, 90, 22);
+  AT(mqtt订阅编辑框, Edit(page), 115, 156, 250, 26);
+  AT(标签14, Label(page, QStringLiteral("发布订阅")), 20, 188, 90, 22);
+  AT(mqtt发布编辑框, Edit(page), 115, 186, 250, 26);
   AT(mqtt生成按钮, new QPushButton(QStringLiteral("生成"), page), 380, 6, 90, 28);
   AT(mqtt填入按钮, new QPushButton(QStringLiteral("填入"), page), 380, 40, 90, 28);
   AT(mqtt存模板按钮, new QPushButton(QStringLiteral("存模板"), page), 380, 74, 90, 28);

@@ -21,7 +21,8 @@ namespace quorvane {
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kHomePage = 0;
+  static constexpr QPoint kPlace{50, 50};
+  static constexpr QSize kOuterSize{1006, 768};  // with the window manager's frame
 
   explicit MainWindow(QWidget* parent = nullptr);
 
@@ -92,7 +93,7 @@ class MainWindow : public QWidget {
   QRadioButton* ID心跳单选框;
   QCheckBox* 间隔1小时选择框;
   QCheckBox* 收不到100秒选择框;
-  QCheckBox* 间隔1小时选择框1;
+  QCheckBox* 间隔1小时选择框1;  // "注册包模式…", the registration packet: always on, disabled
   QLabel* 透明标签2;
   QLabel* 图片框2;
 
@@ -105,9 +106,9 @@ class MainWindow : public QWidget {
   // Page 3, HTTP GET.
   QLabel* GET标签;
   ByteLimitedLineEdit* get编辑框;
-  QPushButton* GET请求按钮1;
+  QPushButton* GET请求按钮1;  // "复制": copies the URL
   QLabel* 返回内容标签;
-  QPushButton* GET请求按钮;
+  QPushButton* GET请求按钮;  // "测试": sends the URL
   QLabel* 透明标签4;
   QLabel* 透明标签6;
   QLabel* 图片框4;

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "tests/support/Printers.h"
+
 #include "tests/support/LiveScreen.h"
 
 namespace quorvane {
@@ -23,7 +25,7 @@ class Discovery : public testing::Test {
     });
     simulator.start();
     ASSERT_TRUE(simulator.waitForStarted(5000));
-    ASSERT_TRUE(WaitForLog("ready 8113")) << log.toStdString();
+    ASSERT_TRUE(WaitForLog(QStringLiteral("ready 8113"))) << log.toStdString();
 
     live.Open();
   }
@@ -57,9 +59,9 @@ TEST_F(Discovery, SearchListsEveryBoardAndAClickReadsTheClickedOne) {
     return cells;
   };
   QList<QStringList> rows = {row(0), row(1), row(2)};
-  EXPECT_TRUE(rows.contains(QStringList({"设备信息", "127.0.0.2", "A01", "2.3", "已禁止"})));
-  EXPECT_TRUE(rows.contains(QStringList({"设备信息", "127.0.0.3", "厨房", "2.0", "允许"})));
-  EXPECT_TRUE(rows.contains(QStringList({"设备信息", "127.0.0.4", "OLD", "1.9", "允许"})));
+  EXPECT_TRUE(rows.contains(Strings({"设备信息", "127.0.0.2", "A01", "2.3", "已禁止"})));
+  EXPECT_TRUE(rows.contains(Strings({"设备信息", "127.0.0.3", "厨房", "2.0", "允许"})));
+  EXPECT_TRUE(rows.contains(Strings({"设备信息", "127.0.0.4", "OLD", "1.9", "允许"})));
 
   for (int r = 0; r < 3; ++r) {
     if (list.topLevelItem(r)->text(1) == QStringLiteral("127.0.0.3")) live.ClickRow(r);

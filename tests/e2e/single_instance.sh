@@ -4,6 +4,7 @@
 # free again. Runs inside a private network namespace (and so its own abstract socket names).
 set -euo pipefail
 program=$1
+title=$2  # the main window's title
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 wait_window() {  # name, seconds
@@ -15,7 +16,7 @@ wait_window() {  # name, seconds
 }
 
 "$program" & first=$!
-main=$(wait_window "QuorvaneV2.41" 20) || fail "first copy never showed its window"
+main=$(wait_window "$title" 20) || fail "first copy never showed its window"
 
 "$program" & second=$!
 box=$(wait_window "友情提醒:" 20) || fail "second copy did not say it is already running"
@@ -35,10 +36,10 @@ set +e; wait "$first"; rc=$?; set -e
 
 # A killed copy leaves nothing behind that blocks the next start.
 "$program" & third=$!
-wait_window "QuorvaneV2.41" 20 >/dev/null || fail "third copy never showed its window"
+wait_window "$title" 20 >/dev/null || fail "third copy never showed its window"
 kill -9 "$third"; wait "$third" 2>/dev/null || true
 "$program" & fourth=$!
-wait_window "QuorvaneV2.41" 20 >/dev/null || fail "a copy started after kill -9 did not open its window"
+wait_window "$title" 20 >/dev/null || fail "a copy started after kill -9 did not open its window"
 xdotool search --name "^友情提醒:$" >/dev/null 2>&1 && fail "stale single-instance name after kill -9"
 kill "$fourth"; wait "$fourth" 2>/dev/null || true
 echo "1 passed, 0 failed"

@@ -9,7 +9,7 @@
 #include "link/DeviceLink.h"
 #include "tests/support/FakeHostAddresses.h"
 #include "tests/support/ListClicks.h"
-#include "tests/support/ScriptedOperator.h"
+#include "operator/ScriptedOperator.h"
 
 namespace quorvane {
 

@@ -10,7 +10,7 @@
 #include "tests/support/ListClicks.h"
 #include "tests/support/Printers.h"
 #include "tests/support/RecordingLink.h"
-#include "tests/support/ScriptedOperator.h"
+#include "operator/ScriptedOperator.h"
 #include "text/GbkText.h"
 
 namespace quorvane {

@@ -44,7 +44,7 @@ std::string BoardSimulator::SearchAnswerOf(const SimulatedBoard& board) {
 
 void BoardSimulator::OnReadyRead() {
   while (socket_.hasPendingDatagrams()) {
-    QNetworkDatagram datagram = socket_.receiveDatagram(65507);
+    QNetworkDatagram datagram = socket_.receiveDatagram(kMaxUdpPayload);
     if (!datagram.isValid()) break;
     ReceivedDatagram logged{datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()),
                             datagram.destinationAddress(), datagram.data()};

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "constants/Board.h"
+
 namespace quorvane {
 
 // One simulated board. Texts are GBK bytes, as on the wire.
@@ -33,7 +35,6 @@ struct ReceivedDatagram {
 class BoardSimulator : public QObject {
   Q_OBJECT
  public:
-  static constexpr quint16 kBoardPort = 8113;
 
   explicit BoardSimulator(QObject* parent = nullptr);
 

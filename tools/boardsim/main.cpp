@@ -38,7 +38,7 @@ void Fail(const QString& message) {
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   BoardSimulator simulator;
-  quint16 port = BoardSimulator::kBoardPort;
+  quint16 port = kBoardPort;
 
   std::vector<SimulatedBoard> boards;
   auto addBoard = [&boards](std::string ip, int mode) {

@@ -54,9 +54,9 @@ TEST_F(DeviceList, SearchAnswersBecomeRowsInArrivalOrder) {
   Receive(QStringLiteral("IP"));
   Receive(QStringLiteral("ip,X,1.2.3.4"));  // not a search answer
   ASSERT_EQ(Rows(), 4);
-  EXPECT_EQ(Row(0), (QStringList{"设备信息", "192.168.1.50", "A01", "2.3", "已禁止"}));
-  EXPECT_EQ(Row(1), (QStringList{"设备信息", "192.168.1.51", "B02", "", "允许"}));
-  EXPECT_EQ(Row(2), (QStringList{"设备信息", "192.168.1.52", "C03", "2.0", "允许"}));
+  EXPECT_EQ(Row(0), (Strings({"设备信息", "192.168.1.50", "A01", "2.3", "已禁止"})));
+  EXPECT_EQ(Row(1), (Strings({"设备信息", "192.168.1.51", "B02", "", "允许"})));
+  EXPECT_EQ(Row(2), (Strings({"设备信息", "192.168.1.52", "C03", "2.0", "允许"})));
   EXPECT_EQ(Row(3), Row(2));
   EXPECT_TRUE(person.boxes.empty());
   EXPECT_TRUE(link.sent.empty());

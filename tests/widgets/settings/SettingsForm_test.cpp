@@ -78,7 +78,7 @@ TEST_F(SettingsFormTest, ShowsEachModeOnItsPage) {
   EXPECT_EQ(W().透明标签10->text(), QStringLiteral("设备TCP地址：10.0.0.2    端口：8282"));
   EXPECT_EQ(W().get编辑框->text(), QStringLiteral("http://10.0.0.2/?command=c1"));
   EXPECT_EQ(W().巴法云私钥编辑框->text(), QStringLiteral("密钥abc"));
-  EXPECT_EQ(Mqtt(), (QStringList{"h", "1883", "", "", "c", "in", "out"}));
+  EXPECT_EQ(Mqtt(), (Strings({"h", "1883", "", "", "c", "in", "out"})));
   EXPECT_TRUE(W().断电记忆单选框->isChecked());
 }
 
@@ -142,7 +142,7 @@ TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {
          EXPECT_EQ(W().服务器TCP地址编辑框->text(), QStringLiteral("s"));
        }},
       {"other modes' pages keep their values", QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"),
-       [&] { EXPECT_EQ(Mqtt(), (QStringList{"mh", "1", "ma", "mp", "mc", "ms", "mo"})); }},
+       [&] { EXPECT_EQ(Mqtt(), (Strings({"mh", "1", "ma", "mp", "mc", "ms", "mo"}))); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

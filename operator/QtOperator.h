@@ -3,11 +3,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "window/Operator.h"
+#include "operator/Operator.h"
 
 namespace quorvane {
 
-// The person at the screen, through Qt's message boxes.
+// The person at the screen, through Qt's message boxes, dialogs, clipboard and desktop services.
 class QtOperator : public Operator {
  public:
   void SetParentWindow(QWidget* window) { parent_ = window; }
@@ -15,6 +15,11 @@ class QtOperator : public Operator {
   void ShowMessage(const QString& text, const QString& caption = DefaultCaption(),
                    Icon icon = Icon::None) override;
   bool Confirm(const QString& text, const QString& caption) override;
+  int RunModal(QDialog& window) override;
+  std::optional<QString> ChooseSaveFile(const SaveFileRequest& request) override;
+  void SetClipboardText(const QString& text) override;
+  bool OpenAddress(const QUrl& address) override;
+  bool RevealFile(const QString& path) override;
 
  private:
   QPointer<QWidget> parent_;

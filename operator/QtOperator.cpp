@@ -1,0 +1,59 @@
+#include "operator/QtOperator.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace quorvane {
+
+namespace {
+
+int RunBox(QWidget* parent, const QString& text, const QString& caption,
+           QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, caption, text, buttons, parent);
+  box.setTextFormat(Qt::PlainText);  // board and server texts must never become markup
+  return box.exec();
+}
+
+}  // namespace
+
+void QtOperator::ShowMessage(const QString& text, const QString& caption, Icon icon) {
+  RunBox(parent_, text, caption, icon == Icon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+         QMessageBox::Ok);
+}
+
+bool QtOperator::Confirm(const QString& text, const QString& caption) {
+  return RunBox(parent_, text, caption, QMessageBox::NoIcon,
+                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+int QtOperator::RunModal(QDialog& window) { return window.exec(); }
+
+std::optional<QString> QtOperator::ChooseSaveFile(const SaveFileRequest& request) {
+  QFileDialog dialog(parent_, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(request.defaultExtension);
+  dialog.setNameFilter(request.filter);
+  dialog.selectFile(request.proposedName);
+  // The dialog itself asks before an existing file is overwritten.
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+void QtOperator::SetClipboardText(const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtOperator::OpenAddress(const QUrl& address) { return QDesktopServices::openUrl(address); }
+
+bool QtOperator::RevealFile(const QString& path) {
+  // Desktops differ in how a file manager selects one file; its folder opens everywhere.
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+}  // namespace quorvane
