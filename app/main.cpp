@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
   SingleInstanceGuard guard(kProgramName);
   if (!guard.IsOnlyInstance()) {
     person.SetParentWindow(nullptr);
-    person.ShowMessage(QStringLiteral("此程序已在运行中！请勿重复打开！"), QStringLiteral("友情提醒:"));
+    person.ShowMessage(QStringLiteral("此程序已在运行中！请勿重复打开！"),
+                       QStringLiteral("友情提醒:"));
     return 0;
   }
 

@@ -32,8 +32,8 @@ bool DeviceLink::BroadcastCommand(const std::string& text) {
 bool DeviceLink::SendTo(const std::string& text, const QHostAddress& address) {
   if (!bound_ || address.isNull()) return false;
   if (static_cast<qint64>(text.size()) > kMaxDatagram) return false;
-  qint64 sent = socket_.writeDatagram(text.data(), static_cast<qint64>(text.size()), address,
-                                      devicePort_);
+  qint64 sent =
+      socket_.writeDatagram(text.data(), static_cast<qint64>(text.size()), address, devicePort_);
   return sent == static_cast<qint64>(text.size());
 }
 

@@ -32,8 +32,8 @@ DeviceListPanel::DeviceListPanel(ReportListView& list, QPushButton& findButton, 
     QString caption;
     int width;
   } columns[kColumnCount] = {
-      {kInfo, QStringLiteral("说明"), 100},    {kIp, QStringLiteral("设备IP"), 120},
-      {kId, QStringLiteral("设备ID"), 120},    {kVersion, QStringLiteral("版本"), 120},
+      {kInfo, QStringLiteral("说明"), 100},         {kIp, QStringLiteral("设备IP"), 120},
+      {kId, QStringLiteral("设备ID"), 120},         {kVersion, QStringLiteral("版本"), 120},
       {kProhibit, QStringLiteral("禁止设置"), 160},
   };
   list_.setColumnCount(kColumnCount);
@@ -67,8 +67,7 @@ void DeviceListPanel::AddDeviceRow(const std::string& text) {
   SetCell(*item, kIp, answer->ip);
   SetCell(*item, kId, answer->id);
   SetCell(*item, kVersion, answer->version);
-  SetCell(*item, kProhibit,
-          answer->prohibited ? QStringLiteral("已禁止") : QStringLiteral("允许"));
+  SetCell(*item, kProhibit, answer->prohibited ? QStringLiteral("已禁止") : QStringLiteral("允许"));
   list_.addTopLevelItem(item);
 }
 
@@ -80,9 +79,9 @@ void DeviceListPanel::ReadSelectedDevice() {
     link_.SendCommand("read", CellText(row, kIp));
     return;
   }
-  person_.ShowMessage(QStringLiteral(
-      "固件版本低于2.0的设备请用老版本设置工具设置或者更新固件！\r\n\r\n"
-      "注：2x以上版本和1x的部分指令有少许修改，如果不确认是否要升级的建议不用升级"));
+  person_.ShowMessage(
+      QStringLiteral("固件版本低于2.0的设备请用老版本设置工具设置或者更新固件！\r\n\r\n"
+                     "注：2x以上版本和1x的部分指令有少许修改，如果不确认是否要升级的建议不用升级"));
 }
 
 std::string DeviceListPanel::CellText(int row, int column) const {

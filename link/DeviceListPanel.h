@@ -8,8 +8,8 @@
 
 #include "link/CommandLink.h"
 #include "link/ReplyDispatcher.h"
-#include "text/ReportListView.h"
 #include "operator/Operator.h"
+#include "text/ReportListView.h"
 
 namespace quorvane {
 

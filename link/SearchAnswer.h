@@ -8,9 +8,9 @@ namespace quorvane {
 
 // What a search answer tells about one board; texts are the received GBK bytes, unchanged.
 struct SearchAnswer {
-  std::string id;       // field 2
-  std::string ip;       // field 3
-  std::string version;  // field 4, empty when absent
+  std::string id;           // field 2
+  std::string ip;           // field 3
+  std::string version;      // field 4, empty when absent
   bool prohibited = false;  // field 5 is exactly "1"
 };
 

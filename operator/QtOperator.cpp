@@ -12,8 +12,8 @@ namespace quorvane {
 
 namespace {
 
-int RunBox(QWidget* parent, const QString& text, const QString& caption,
-           QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+int RunBox(QWidget* parent, const QString& text, const QString& caption, QMessageBox::Icon icon,
+           QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, caption, text, buttons, parent);
   box.setTextFormat(Qt::PlainText);  // board and server texts must never become markup
   return box.exec();

@@ -92,7 +92,7 @@ class ScriptedOperator : public Operator {
   std::deque<ModalScript> modalScripts;
   std::vector<SaveFileRequest> saveRequests;
   std::deque<QString> saveAnswers;  // an empty path plays Cancel
-  QStringList clipboard;  // every text put there, in order
+  QStringList clipboard;            // every text put there, in order
   std::vector<QUrl> openedAddresses;
   QStringList revealedFiles;
   bool desktopSucceeds = true;

@@ -53,20 +53,17 @@ std::string EncodeParameterRecord(const DeviceParameters& p) {
   };
   switch (p.workMode) {
     case WorkMode::TcpClient:
-      pieces.insert(pieces.end(), {p.serverAddress, p.serverPort,
-                                   Digit(static_cast<int>(p.heartbeatMode)),
-                                   Flag(p.reconnectHourly), Flag(p.reconnectOnSilence)});
+      pieces.insert(pieces.end(),
+                    {p.serverAddress, p.serverPort, Digit(static_cast<int>(p.heartbeatMode)),
+                     Flag(p.reconnectHourly), Flag(p.reconnectOnSilence)});
       break;
-    case WorkMode::BemfaTcp:
-      pieces.push_back(p.bemfaKey);
-      break;
+    case WorkMode::BemfaTcp: pieces.push_back(p.bemfaKey); break;
     case WorkMode::Mqtt:
       pieces.insert(pieces.end(), {p.mqttHost, p.mqttPort, p.mqttAccount, p.mqttPassword,
                                    p.mqttClientId, p.mqttSubscribeTopic, p.mqttPublishTopic});
       break;
     case WorkMode::TcpServer:
-    case WorkMode::HttpGet:
-      break;
+    case WorkMode::HttpGet: break;
   }
   std::string record;
   for (const std::string& piece : pieces) {
@@ -122,8 +119,7 @@ std::optional<DecodedParameters> DecodeParameterRecord(std::string_view text) {
       d.mqttPublishTopic = piece(16);
       break;
     case WorkMode::TcpServer:
-    case WorkMode::HttpGet:
-      break;
+    case WorkMode::HttpGet: break;
   }
   return d;
 }

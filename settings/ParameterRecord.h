@@ -16,9 +16,9 @@ enum class IpMode { Dynamic = 0, Static = 1 };
 enum class HeartbeatMode { None = 0, Heartbeat = 1, IdAsHeartbeat = 2 };
 
 // Every work mode in the order of its digit, which is also the order of its radio and page.
-inline constexpr std::array<WorkMode, 5> kWorkModes = {
-    WorkMode::TcpClient, WorkMode::TcpServer, WorkMode::HttpGet, WorkMode::BemfaTcp,
-    WorkMode::Mqtt};
+inline constexpr std::array<WorkMode, 5> kWorkModes = {WorkMode::TcpClient, WorkMode::TcpServer,
+                                                       WorkMode::HttpGet, WorkMode::BemfaTcp,
+                                                       WorkMode::Mqtt};
 // The mode's place in kWorkModes.
 inline constexpr size_t IndexOf(WorkMode mode) { return static_cast<size_t>(mode) - 1; }
 

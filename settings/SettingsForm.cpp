@@ -88,10 +88,9 @@ QString SettingsForm::DerivedIp(bool fromRecord, const QString& placeholder) con
 void SettingsForm::ShowWorkMode(WorkMode mode, bool fromRecord) {
   c_.pages->setCurrentIndex(PageOf(mode));
   if (mode == WorkMode::TcpServer) {
-    c_.tcpServerAddress->setText(QStringLiteral("设备TCP地址：") +
-                                 DerivedIp(fromRecord, QStringLiteral("设备IP")) +
-                                 QStringLiteral("    端口：") +
-                                 QString::number(kBoardTcpServerPort));
+    c_.tcpServerAddress->setText(
+        QStringLiteral("设备TCP地址：") + DerivedIp(fromRecord, QStringLiteral("设备IP")) +
+        QStringLiteral("    端口：") + QString::number(kBoardTcpServerPort));
   } else if (mode == WorkMode::HttpGet) {
     c_.httpGetUrl->setText(QStringLiteral("http://") +
                            DerivedIp(fromRecord, QStringLiteral("设备IP地址")) +
@@ -147,8 +146,7 @@ DeviceParameters SettingsForm::ReadParameters() const {
   // The write checks ran first, so every choice below is made; the defaults are never sent.
   p.powerOnState = static_cast<PowerOnState>(std::max(0, CheckedIndex(PowerRadios())));
   p.customIdEnabled = c_.customIdCheck->isChecked();
-  p.ipMode = AddressRadios()[Digit(IpMode::Static)]->isChecked() ? IpMode::Static
-                                                                  : IpMode::Dynamic;
+  p.ipMode = AddressRadios()[Digit(IpMode::Static)]->isChecked() ? IpMode::Static : IpMode::Dynamic;
   p.workMode = CheckedWorkMode().value_or(WorkMode::TcpServer);
   const int heartbeat = CheckedIndex(HeartbeatRadios());
   p.heartbeatMode =

@@ -5,8 +5,8 @@
 
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
-#include "settings/SettingsForm.h"
 #include "operator/Operator.h"
+#include "settings/SettingsForm.h"
 
 namespace quorvane {
 

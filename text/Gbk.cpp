@@ -1,7 +1,7 @@
 #include "text/Gbk.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace quorvane {
 namespace {

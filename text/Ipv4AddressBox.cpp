@@ -55,8 +55,7 @@ void Ipv4AddressBox::SetText(const QString& text) {
             !p.startsWith(u'-');
   }
   for (int i = 0; i < 4; ++i) {
-    fields_[static_cast<size_t>(i)]->setText(
-        valid ? QString::number(parts[i].toInt()) : QString());
+    fields_[static_cast<size_t>(i)]->setText(valid ? QString::number(parts[i].toInt()) : QString());
   }
 }
 

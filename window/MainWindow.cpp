@@ -51,7 +51,9 @@ QGroupBox* Group(QWidget* parent, const QString& caption) { return new QGroupBox
 
 // Byte limits and digits-only modes of the settings boxes come with the settings form's field
 // table; a box made here admits any text GBK can encode.
-ByteLimitedLineEdit* Edit(QWidget* parent) { return new ByteLimitedLineEdit(0, Kind::Text, parent); }
+ByteLimitedLineEdit* Edit(QWidget* parent) {
+  return new ByteLimitedLineEdit(0, Kind::Text, parent);
+}
 
 // Artwork is drawn for the project as SVG and rendered once at the picture box's size.
 QLabel* Picture(QWidget* parent, const QString& resource, QSize size) {
@@ -99,8 +101,8 @@ void MainWindow::BuildDeviceListPanel() {
   AT(超级列表框1, new ReportListView(分组框1), 16, 23, 640, 192);
   AT(寻找按钮, new QPushButton(QStringLiteral("寻找设备"), 分组框1), 681, 49, 120, 48);
   AT(退出按钮, new QPushButton(QStringLiteral("退出"), 分组框1), 681, 137, 120, 48);
-  AT(图片框1, Picture(分组框1, QStringLiteral(":/art/relay-board.svg"), kBoardPictureSize), 821,
-     29, 152, 152);
+  AT(图片框1, Picture(分组框1, QStringLiteral(":/art/relay-board.svg"), kBoardPictureSize), 821, 29,
+     152, 152);
 }
 
 void MainWindow::BuildPowerAndAddressPanel() {
@@ -136,9 +138,11 @@ void MainWindow::BuildPowerAndAddressPanel() {
 void MainWindow::BuildWorkModePanel() {
   AT(工作模式组, Group(this, QStringLiteral("工作模式设置")), 8, 358, 984, 50);
   AT(Client单选框, new QRadioButton(QStringLiteral("TCP_Client模式"), 工作模式组), 40, 20, 150, 24);
-  AT(Server单选框, new QRadioButton(QStringLiteral("TCP_Server模式"), 工作模式组), 230, 20, 150, 24);
+  AT(Server单选框, new QRadioButton(QStringLiteral("TCP_Server模式"), 工作模式组), 230, 20, 150,
+     24);
   AT(http单选框, new QRadioButton(QStringLiteral("http_GET模式"), 工作模式组), 420, 20, 150, 24);
-  AT(巴法TCP单选框, new QRadioButton(QStringLiteral("巴法云TCP模式"), 工作模式组), 610, 20, 150, 24);
+  AT(巴法TCP单选框, new QRadioButton(QStringLiteral("巴法云TCP模式"), 工作模式组), 610, 20, 150,
+     24);
   AT(MQTT单选框, new QRadioButton(QStringLiteral("MQTT模式"), 工作模式组), 800, 20, 150, 24);
 }
 
@@ -146,7 +150,7 @@ void MainWindow::BuildPages() {
   AT(分组框2, Group(this, QString()), 8, 413, 984, 275);
   AT(高级选择夹, new QTabWidget(分组框2), 8, 13, 968, 254);
   高级选择夹->tabBar()->hide();  // only the program turns pages; the first, home, shows
-  const QString names[] = {QStringLiteral("主页"), QStringLiteral("TCPClient"),
+  const QString names[] = {QStringLiteral("主页"),      QStringLiteral("TCPClient"),
                            QStringLiteral("TCPServer"), QStringLiteral("http_GET"),
                            QStringLiteral("巴法云TCP"), QStringLiteral("MQTT")};
   QWidget* pages[6];
@@ -170,22 +174,23 @@ void MainWindow::BuildHomePage(QWidget* page) {
   AT(超级链接框12, new LinkLabel(QStringLiteral("2、安卓版本参数设置工具V2.2"), 外形框5), 12, 36,
      380, 20);
   AT(外形框4, Frame(page), 20, 104, 420, 36);
-  AT(超级链接框13, new LinkLabel(QStringLiteral("9、什么是上电30秒自动进入配网状态？"), 外形框4), 12,
-     8, 380, 20);
+  AT(超级链接框13, new LinkLabel(QStringLiteral("9、什么是上电30秒自动进入配网状态？"), 外形框4),
+     12, 8, 380, 20);
 
   AT(标签1, Label(page, QStringLiteral("常见问题")), 470, 8, 100, 20);
   AT(超级链接框1, new LinkLabel(QStringLiteral("1、寻找不到设备怎么办？"), page), 470, 30, 460, 20);
   AT(超级链接框2, new LinkLabel(QStringLiteral("2、怎么给设备配网？"), page), 470, 56, 460, 20);
   AT(超级链接框3, new LinkLabel(QStringLiteral("3、设置静态IP错误导致搜索不到怎么办？"), page), 470,
      82, 460, 20);
-  AT(超级链接框4, new LinkLabel(QStringLiteral("4、上电状态是什么意思？"), page), 470, 108, 460, 20);
+  AT(超级链接框4, new LinkLabel(QStringLiteral("4、上电状态是什么意思？"), page), 470, 108, 460,
+     20);
   AT(超级链接框5, new LinkLabel(QStringLiteral("5、自定ID是什么意思？"), page), 470, 134, 460, 20);
   AT(超级链接框6, new LinkLabel(QStringLiteral("6、动态IP和静态IP的区别？"), page), 470, 160, 460,
      20);
   AT(超级链接框7, new LinkLabel(QStringLiteral("7、怎么恢复设备初始设置？"), page), 470, 186, 460,
      20);
-  AT(超级链接框8, new LinkLabel(QStringLiteral("8、没有配网按键的设备怎么进入配网状态？"), page), 470,
-     212, 460, 20);
+  AT(超级链接框8, new LinkLabel(QStringLiteral("8、没有配网按键的设备怎么进入配网状态？"), page),
+     470, 212, 460, 20);
 }
 
 void MainWindow::BuildTcpClientPage(QWidget* page) {
@@ -197,23 +202,26 @@ void MainWindow::BuildTcpClientPage(QWidget* page) {
 
   AT(外形框2, Frame(page), 20, 80, 560, 36);
   AT(无心跳单选框, new QRadioButton(QStringLiteral("无心跳"), 外形框2), 10, 6, 80, 24);
-  AT(Heartbeat心跳单选框, new QRadioButton(QStringLiteral("30s发送心跳（Heartbeat）"), 外形框2), 100, 6, 210, 24);
+  AT(Heartbeat心跳单选框, new QRadioButton(QStringLiteral("30s发送心跳（Heartbeat）"), 外形框2),
+     100, 6, 210, 24);
   AT(ID心跳单选框, new QRadioButton(QStringLiteral("30s发送ID为心跳"), 外形框2), 320, 6, 170, 24);
 
   AT(间隔1小时选择框,
-     new QCheckBox(QStringLiteral("间隔1小时重新连接服务器一次（防止网络异常断线连不上服务器）"), page),
+     new QCheckBox(QStringLiteral("间隔1小时重新连接服务器一次（防止网络异常断线连不上服务器）"),
+                   page),
      20, 122, 560, 24);
   AT(收不到100秒选择框,
-     new QCheckBox(QStringLiteral("100秒收不到服务器信息重连TCP服务器（慎选）"), page), 20, 146, 560,
-     24);
+     new QCheckBox(QStringLiteral("100秒收不到服务器信息重连TCP服务器（慎选）"), page), 20, 146,
+     560, 24);
   AT(间隔1小时选择框1,
-     new QCheckBox(QStringLiteral("注册包模式（每次连接成功服务器都向服务器发送一次注册ID）"), page), 20,
-     170, 560, 24);
+     new QCheckBox(QStringLiteral("注册包模式（每次连接成功服务器都向服务器发送一次注册ID）"),
+                   page),
+     20, 170, 560, 24);
   间隔1小时选择框1->setChecked(true);
   间隔1小时选择框1->setEnabled(false);
 
-  AT(透明标签2, Note(page, QStringLiteral("注：此模式设置设备为TCPClient,让设备连接你的TCP服务器")), 20,
-     204, 560, 40);
+  AT(透明标签2, Note(page, QStringLiteral("注：此模式设置设备为TCPClient,让设备连接你的TCP服务器")),
+     20, 204, 560, 40);
   AT(图片框2, Picture(page, QStringLiteral(":/art/mode-tcp-client.svg"), kDiagramSize), 600, 10,
      350, 230);
 }
@@ -224,8 +232,9 @@ void MainWindow::BuildTcpServerPage(QWidget* page) {
      Label(page, QStringLiteral("TCPServer模式设备端口：") + QString::number(kBoardTcpServerPort)),
      20, 52, 560, 24);
   AT(透明标签3,
-     Note(page, QStringLiteral("注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient"
-                               "模式来连接设备（支持2个TCPClient同时连接）")),
+     Note(page,
+          QStringLiteral("注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient"
+                         "模式来连接设备（支持2个TCPClient同时连接）")),
      20, 90, 560, 60);
   AT(图片框3, Picture(page, QStringLiteral(":/art/mode-tcp-server.svg"), kDiagramSize), 600, 10,
      350, 230);
@@ -239,11 +248,12 @@ void MainWindow::BuildHttpGetPage(QWidget* page) {
   AT(返回内容标签, Note(page, QStringLiteral("返回：")), 20, 52, 480, 70);
   AT(GET请求按钮, new QPushButton(QStringLiteral("测试"), page), 510, 50, 64, 28);
   AT(透明标签4,
-     Note(page, QStringLiteral("注：此模式设置设备作为httpServer服务器，让你的程序以GET请求来控制设备，"
-                               "或者直接浏览器发GET请求来控制设备")),
+     Note(page,
+          QStringLiteral("注：此模式设置设备作为httpServer服务器，让你的程序以GET请求来控制设备，"
+                         "或者直接浏览器发GET请求来控制设备")),
      20, 130, 560, 44);
-  AT(透明标签6, Label(page, QStringLiteral("HTTP_GET请求格式：http://设备IP地址/?command=指令")), 20,
-     184, 560, 22);
+  AT(透明标签6, Label(page, QStringLiteral("HTTP_GET请求格式：http://设备IP地址/?command=指令")),
+     20, 184, 560, 22);
   AT(图片框4, Picture(page, QStringLiteral(":/art/mode-http-get.svg"), kDiagramSize), 600, 10, 350,
      230);
 }
@@ -255,8 +265,9 @@ void MainWindow::BuildBemfaPage(QWidget* page) {
   AT(超级链接框9, new LinkLabel(QStringLiteral("巴发云接入文档"), page), 20, 56, 150, 20);
   AT(超级链接框10, new LinkLabel(QStringLiteral("巴发云平台(第三方平台)"), page), 200, 56, 220, 20);
   AT(透明标签7,
-     Note(page, QStringLiteral("注：此模式设置设备直接连接巴法云创客云TCP，可以通过巴法云物联网平台实现远程"
-                               "外网控制，可以通过巴发云提供的API接口控制板子")),
+     Note(page, QStringLiteral(
+                    "注：此模式设置设备直接连接巴法云创客云TCP，可以通过巴法云物联网平台实现远程"
+                    "外网控制，可以通过巴发云提供的API接口控制板子")),
      20, 92, 560, 80);
   AT(图片框5, Picture(page, QStringLiteral(":/art/mode-bemfa.svg"), kDiagramSize), 600, 10, 350,
      230);
@@ -282,7 +293,8 @@ void MainWindow::BuildMqttPage(QWidget* page) {
   AT(mqtt填入按钮, new QPushButton(QStringLiteral("填入"), page), 380, 40, 90, 28);
   AT(mqtt存模板按钮, new QPushButton(QStringLiteral("存模板"), page), 380, 74, 90, 28);
   AT(mqtt使用模板按钮, new QPushButton(QStringLiteral("使用模板"), page), 380, 108, 90, 28);
-  AT(透明标签9, Label(page, QStringLiteral("注：此模式设置设备连接普通MQTT服务器")), 20, 218, 560, 22);
+  AT(透明标签9, Label(page, QStringLiteral("注：此模式设置设备连接普通MQTT服务器")), 20, 218, 560,
+     22);
   AT(图片框6, Picture(page, QStringLiteral(":/art/mode-mqtt.svg"), kDiagramSize), 600, 10, 350,
      230);
 }

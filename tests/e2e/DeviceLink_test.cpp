@@ -1,10 +1,10 @@
 // Runs inside a private network namespace: the product's ports are free and nothing leaves it.
 #include "link/DeviceLink.h"
 
+#include <gtest/gtest.h>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/support/Printers.h"
 
@@ -73,9 +73,8 @@ TEST(DeviceLink, RaisesOneEventPerNonEmptyDatagramReadWhole) {
   // Loopback keeps one sender's order: once this marker is in, every earlier datagram is too.
   board.writeDatagram(QByteArray("end"), tool, DeviceLink::kLocalPort);
 
-  ASSERT_TRUE(QTest::qWaitFor([&] {
-    return !received.isEmpty() && received.last()[0].toByteArray() == "end";
-  }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !received.isEmpty() && received.last()[0].toByteArray() == "end"; }, 3000));
   ASSERT_EQ(received.size(), 5);  // the empty datagram raised nothing
   EXPECT_EQ(received[0][0].toByteArray(), QByteArray("IP,A,127.0.0.2"));
   EXPECT_EQ(received[1][0].toByteArray(), withNul);

@@ -1,8 +1,8 @@
 // The real link on the product's ports against the board simulator program, inside a private
 // network namespace.
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/support/Printers.h"
 
@@ -16,12 +16,13 @@ class Discovery : public testing::Test {
   void SetUp() override {
     simulator.setProgram(QStringLiteral(QUORVANE_BOARDSIM));
     simulator.setArguments({
-        QStringLiteral("--board"), QStringLiteral("127.0.0.2"), QStringLiteral("--id"), QStringLiteral("A01"),
-        QStringLiteral("--version"), QStringLiteral("2.3"), QStringLiteral("--prohibit"),
-        QStringLiteral("--board"), QStringLiteral("127.0.0.3"), QStringLiteral("--id"), QStringLiteral("厨房"),
-        QStringLiteral("--version"), QStringLiteral("2.0"),
-        QStringLiteral("--board"), QStringLiteral("127.0.0.4"), QStringLiteral("--id"), QStringLiteral("OLD"),
-        QStringLiteral("--version"), QStringLiteral("1.9"),
+        QStringLiteral("--board"),    QStringLiteral("127.0.0.2"), QStringLiteral("--id"),
+        QStringLiteral("A01"),        QStringLiteral("--version"), QStringLiteral("2.3"),
+        QStringLiteral("--prohibit"), QStringLiteral("--board"),   QStringLiteral("127.0.0.3"),
+        QStringLiteral("--id"),       QStringLiteral("厨房"),      QStringLiteral("--version"),
+        QStringLiteral("2.0"),        QStringLiteral("--board"),   QStringLiteral("127.0.0.4"),
+        QStringLiteral("--id"),       QStringLiteral("OLD"),       QStringLiteral("--version"),
+        QStringLiteral("1.9"),
     });
     simulator.start();
     ASSERT_TRUE(simulator.waitForStarted(5000));
@@ -36,10 +37,12 @@ class Discovery : public testing::Test {
   }
 
   bool WaitForLog(const QString& line) {
-    return QTest::qWaitFor([&] {
-      log += QString::fromUtf8(simulator.readAllStandardOutput());
-      return log.contains(line);
-    }, 5000);
+    return QTest::qWaitFor(
+        [&] {
+          log += QString::fromUtf8(simulator.readAllStandardOutput());
+          return log.contains(line);
+        },
+        5000);
   }
 
   QProcess simulator;
@@ -50,7 +53,8 @@ class Discovery : public testing::Test {
 TEST_F(Discovery, SearchListsEveryBoardAndAClickReadsTheClickedOne) {
   ReportListView& list = *live.W().超级列表框1;
   QTest::mouseClick(live.W().寻找按钮, Qt::LeftButton);
-  ASSERT_TRUE(WaitForLog(QStringLiteral("recv 0.0.0.0:8114 -> 255.255.255.255 7373 ss"))) << log.toStdString();
+  ASSERT_TRUE(WaitForLog(QStringLiteral("recv 0.0.0.0:8114 -> 255.255.255.255 7373 ss")))
+      << log.toStdString();
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.topLevelItemCount() == 3; }, 3000));
 
   auto row = [&](int r) {
@@ -67,7 +71,8 @@ TEST_F(Discovery, SearchListsEveryBoardAndAClickReadsTheClickedOne) {
     if (list.topLevelItem(r)->text(1) == QStringLiteral("127.0.0.3")) live.ClickRow(r);
   }
   // Exactly the four bytes "read", from port 8114 to the clicked board's address.
-  ASSERT_TRUE(WaitForLog(QStringLiteral("recv 127.0.0.1:8114 -> 127.0.0.3 72656164 read"))) << log.toStdString();
+  ASSERT_TRUE(WaitForLog(QStringLiteral("recv 127.0.0.1:8114 -> 127.0.0.3 72656164 read")))
+      << log.toStdString();
 
   for (int r = 0; r < 3; ++r) {
     if (list.topLevelItem(r)->text(1) == QStringLiteral("127.0.0.4")) live.ClickRow(r);

@@ -1,9 +1,9 @@
 // These tests broadcast and use the product's real ports. They refuse to run anywhere but in a
 // private network namespace that has nothing but loopback (scripts/in-netns makes one).
+#include <gtest/gtest.h>
 #include <QNetworkInterface>
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
 // For each work mode: read a simulated board, edit, write, and read the board again, over the
 // real link inside a private network namespace.
+#include <gtest/gtest.h>
 #include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "tests/support/Typing.h"
 
@@ -31,7 +31,8 @@ class SettingsRoundTrip : public testing::Test {
   void ReadBoard(int expectedPage) {
     live.screen->form.ClearSettingsForm();
     live.ClickRow(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return W().高级选择夹->currentIndex() == expectedPage; }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return W().高级选择夹->currentIndex() == expectedPage; }, 3000));
   }
 
   std::vector<QByteArray> Writes() const {
@@ -92,7 +93,8 @@ TEST_F(SettingsRoundTrip, EveryModeWritesExactlyItsRecordAndReadsItBack) {
          QTest::mouseClick(w.自定ID选择框, Qt::LeftButton);
          TypeText(w.自定ID编辑框, QStringLiteral("客厅01"));
        },
-       "parameter|2|3|0|1|\xBF\xCD\xCC\xFC" "01|0,0,0,0|0,0,0,0|0,0,0,0",
+       "parameter|2|3|0|1|\xBF\xCD\xCC\xFC"
+       "01|0,0,0,0|0,0,0,0|0,0,0,0",
        [](MainWindow& w) {
          EXPECT_TRUE(w.自定ID选择框->isChecked());
          EXPECT_EQ(w.自定ID编辑框->text(), QStringLiteral("客厅01"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "text/ReportListView.h"
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <memory>
 
 #include "app/MainScreen.h"
 #include "link/DeviceLink.h"
+#include "operator/ScriptedOperator.h"
 #include "tests/support/FakeHostAddresses.h"
 #include "tests/support/ListClicks.h"
-#include "operator/ScriptedOperator.h"
 
 namespace quorvane {
 

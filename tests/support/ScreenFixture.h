@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <memory>
 
 #include "app/MainScreen.h"
+#include "operator/ScriptedOperator.h"
 #include "tests/support/FakeHostAddresses.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/Printers.h"
 #include "tests/support/RecordingLink.h"
-#include "operator/ScriptedOperator.h"
 #include "text/GbkText.h"
 
 namespace quorvane {

@@ -1,7 +1,7 @@
 // One QApplication for every test of an executable, on the offscreen platform unless the
 // test run chose another.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "window/MainWindow.h"
 

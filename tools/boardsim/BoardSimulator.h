@@ -35,7 +35,6 @@ struct ReceivedDatagram {
 class BoardSimulator : public QObject {
   Q_OBJECT
  public:
-
   explicit BoardSimulator(QObject* parent = nullptr);
 
   void AddBoard(SimulatedBoard board);

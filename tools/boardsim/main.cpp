@@ -12,7 +12,8 @@ using namespace quorvane;
 
 namespace {
 
-constexpr const char* kUsage = R"(Boards are given one after another; options after --board apply to that board:
+constexpr const char* kUsage =
+    R"(Boards are given one after another; options after --board apply to that board:
   --board IP           a board answering on IP (e.g. 127.0.0.2)
   --id ID              its device ID (default Board<N>)
   --version V          its firmware version (default 2.3)

@@ -10,8 +10,9 @@ TEST(IsDottedIpv4, AcceptsOnlyFourNumbersUpTo255) {
     SCOPED_TRACE(good);
     EXPECT_TRUE(IsDottedIpv4(good));
   }
-  for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1.2.3.", ".1.2.3", "a.b.c.d",
-                          "1..2.3", "localhost", "1.2.3.4 ", " 1.2.3.4", "1234.1.1.1", "1.2.3.0004"}) {
+  for (const char* bad :
+       {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1.2.3.", ".1.2.3", "a.b.c.d", "1..2.3", "localhost",
+        "1.2.3.4 ", " 1.2.3.4", "1234.1.1.1", "1.2.3.0004"}) {
     SCOPED_TRACE(bad);
     EXPECT_FALSE(IsDottedIpv4(bad));
   }

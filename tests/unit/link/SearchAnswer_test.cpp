@@ -18,9 +18,11 @@ TEST(ParseSearchAnswer, TakesIdAddressVersionAndFlag) {
       {"flag 0", "IP,A01,10.0.0.2,2.0,0", true, "A01", "10.0.0.2", "2.0", false},
       {"flag with a blank", "IP,A01,10.0.0.2,2.0, 1", true, "A01", "10.0.0.2", "2.0", false},
       {"flag 11", "IP,A01,10.0.0.2,2.0,11", true, "A01", "10.0.0.2", "2.0", false},
-      {"extra fields ignored", "IPX,B,10.0.0.3,2.1,1,more,fields", true, "B", "10.0.0.3", "2.1", true},
+      {"extra fields ignored", "IPX,B,10.0.0.3,2.1,1,more,fields", true, "B", "10.0.0.3", "2.1",
+       true},
       {"empty id listed as it is", "IP,,10.0.0.4", true, "", "10.0.0.4", "", false},
-      {"GBK id kept as bytes", "IP,\xC9\xE8\x7C,10.0.0.5", true, "\xC9\xE8\x7C", "10.0.0.5", "", false},
+      {"GBK id kept as bytes", "IP,\xC9\xE8\x7C,10.0.0.5", true, "\xC9\xE8\x7C", "10.0.0.5", "",
+       false},
       {"only IP", "IP", false, "", "", "", false},
       {"two fields", "IP,A01", false, "", "", "", false},
       {"two fields and a trailing comma", "IP,A01,", false, "", "", "", false},
@@ -42,13 +44,25 @@ TEST(SupportsParameterRead, VersionTwoOrHigher) {
     std::string version;
     bool readable;
   } cases[] = {
-      {"2", true},           {"2.0", true},         {"2.3", true},       {"10", true},
-      {"1.9", false},        {"", false},           {"abc", false},      {"v2", false},
-      {"  2.1", true},       {"\t2", true},         {"-2", false},       {"3x", true},
-      {"1.99999999", true},  {"1.9999", false},     {".5", false},       {"+2", true},
-      {"\xA3\xB2", true},                       // full-width 2
-      {"\xA3\xB1\x2E\xA3\xB9", false},          // full-width 1, '.', full-width 9
-      {"\xA1\xA1\xA3\xB2\x2E\xA3\xB0", true},   // ideographic space, full-width 2.0
+      {"2", true},
+      {"2.0", true},
+      {"2.3", true},
+      {"10", true},
+      {"1.9", false},
+      {"", false},
+      {"abc", false},
+      {"v2", false},
+      {"  2.1", true},
+      {"\t2", true},
+      {"-2", false},
+      {"3x", true},
+      {"1.99999999", true},
+      {"1.9999", false},
+      {".5", false},
+      {"+2", true},
+      {"\xA3\xB2", true},                      // full-width 2
+      {"\xA3\xB1\x2E\xA3\xB9", false},         // full-width 1, '.', full-width 9
+      {"\xA1\xA1\xA3\xB2\x2E\xA3\xB0", true},  // ideographic space, full-width 2.0
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("version \"" + c.version + "\"");

@@ -21,7 +21,12 @@ TEST(SplitText, CutsAtTheSeparatorByTheRules) {
       {"leading separator", "|a", {"", "a"}},
       {"six fields and one more bar", "p|1|2|3|4|5|", {"p", "1", "2", "3", "4", "5"}},
       {"trail byte 0x7C does not split", "\x81\x7C|x", {"\x81\x7C", "x"}},
-      {"trail byte equal to the separator mid-field", "a\xC4\x7C" "b|c", {"a\xC4\x7C" "b", "c"}},
+      {"trail byte equal to the separator mid-field",
+       "a\xC4\x7C"
+       "b|c",
+       {"a\xC4\x7C"
+        "b",
+        "c"}},
       {"lead byte at the end ends the scan", "a|\x81", {"a", "\x81"}},
       {"lead byte at the end after a bar", "a|b|\x90", {"a", "b", "\x90"}},
   };

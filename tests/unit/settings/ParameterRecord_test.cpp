@@ -49,8 +49,9 @@ TEST(EncodeParameterRecord, WorkedExamplesByteForByte) {
             "parameter|1|1|1|1|A01|192,168,1,50|192,168,1,1|255,255,255,0|192.168.1.10|8080|1|0|0");
   EXPECT_EQ(EncodeParameterRecord(HttpGetDynamic()),
             "parameter|2|3|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0");
-  EXPECT_EQ(EncodeParameterRecord(MqttWithoutAccount()),
-            "parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|192.168.1.5|1883|||dev01|relay/in|relay/out");
+  EXPECT_EQ(
+      EncodeParameterRecord(MqttWithoutAccount()),
+      "parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|192.168.1.5|1883|||dev01|relay/in|relay/out");
 }
 
 TEST(DecodeParameterRecord, WorkedExamplesGiveTheirValues) {
@@ -154,8 +155,9 @@ TEST(ParameterRecord, EveryWorkModeSurvivesARoundTrip) {
 }
 
 TEST(DecodeParameterRecord, RefusesWhatIsNotARecord) {
-  for (const char* text : {"", "parameter", "parameter|", "parameter|1|2|0|0",
-                           "Parameter|1|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", "xparameter|1|2|0|0|ID"}) {
+  for (const char* text :
+       {"", "parameter", "parameter|", "parameter|1|2|0|0",
+        "Parameter|1|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", "xparameter|1|2|0|0|ID"}) {
     SCOPED_TRACE(text);
     EXPECT_FALSE(DecodeParameterRecord(text).has_value());
   }
@@ -176,8 +178,8 @@ TEST(DecodeParameterRecord, UnknownDigitsAndShortRecordsLeaveValuesAbsent) {
        true, false, false},
       {"eight pieces", "parameter|1|2|0|0|ID|1,2,3,4|1,2,3,1", PowerOnState::On,
        WorkMode::TcpServer, IpMode::Dynamic, false, false, false},
-      {"power 3", "parameter|3|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", std::nullopt,
-       WorkMode::TcpServer, IpMode::Dynamic, false, true, false},
+      {"power 3", "parameter|3|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", std::nullopt, WorkMode::TcpServer,
+       IpMode::Dynamic, false, true, false},
       {"mode 0", "parameter|0|0|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", PowerOnState::Off, std::nullopt,
        IpMode::Dynamic, false, true, false},
       {"mode 6", "parameter|0|6|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", PowerOnState::Off, std::nullopt,
@@ -186,8 +188,8 @@ TEST(DecodeParameterRecord, UnknownDigitsAndShortRecordsLeaveValuesAbsent) {
        WorkMode::TcpServer, IpMode::Dynamic, false, true, false},
       {"custom flag 01 is off", "parameter|0|2|0|01|X|0,0,0,0|0,0,0,0|0,0,0,0", PowerOnState::Off,
        WorkMode::TcpServer, IpMode::Dynamic, false, true, false},
-      {"TCP client without tail", "parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0",
-       PowerOnState::Off, WorkMode::TcpClient, IpMode::Dynamic, false, true, false},
+      {"TCP client without tail", "parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0", PowerOnState::Off,
+       WorkMode::TcpClient, IpMode::Dynamic, false, true, false},
       {"MQTT with empty publish topic loses the last piece",
        "parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|a|p|c|sub|", PowerOnState::Off,
        WorkMode::Mqtt, IpMode::Dynamic, false, true, false},
@@ -213,9 +215,12 @@ TEST(DecodeParameterRecord, UnknownDigitsAndShortRecordsLeaveValuesAbsent) {
 TEST(DecodeParameterRecord, KeepsPiecesWhole) {
   // Heartbeat 9 is unknown; a GBK character whose trail byte is 0x7C stays in its piece.
   auto d = DecodeParameterRecord(
-      "parameter|0|1|0|1|\x81\x7C" "A|0,0,0,0|0,0,0,0|0,0,0,0|srv|80|9|1|0");
+      "parameter|0|1|0|1|\x81\x7C"
+      "A|0,0,0,0|0,0,0,0|0,0,0,0|srv|80|9|1|0");
   ASSERT_TRUE(d);
-  EXPECT_EQ(d->customId, "\x81\x7C" "A");
+  EXPECT_EQ(d->customId,
+            "\x81\x7C"
+            "A");
   EXPECT_TRUE(d->modeFieldsPresent);
   EXPECT_EQ(d->serverAddress, "srv");
   EXPECT_FALSE(d->heartbeatMode.has_value());

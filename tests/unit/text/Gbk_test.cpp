@@ -11,8 +11,9 @@ namespace {
 TEST(Gbk, EncodesChineseAsTwoBytesEachAndBack) {
   auto gbk = Utf8ToGbk("设备A");
   ASSERT_TRUE(gbk.has_value());
-  EXPECT_EQ(*gbk, "\xC9\xE8\xB1\xB8"
-                  "A");
+  EXPECT_EQ(*gbk,
+            "\xC9\xE8\xB1\xB8"
+            "A");
   EXPECT_EQ(GbkToUtf8(*gbk), "设备A");
 }
 
@@ -29,7 +30,11 @@ TEST(Gbk, DecodingNeverFailsAndMarksBrokenBytes) {
     std::string utf8;
   } cases[] = {
       {"lead byte at the end", "ab\x81", "ab\xEF\xBF\xBD"},
-      {"invalid pair in the middle", "a\xFF\xFF" "b", "a\xEF\xBF\xBD\xEF\xBF\xBD" "b"},
+      {"invalid pair in the middle",
+       "a\xFF\xFF"
+       "b",
+       "a\xEF\xBF\xBD\xEF\xBF\xBD"
+       "b"},
       {"NUL kept", std::string("a\0b", 3), std::string("a\0b", 3)},
   };
   for (const Case& c : cases) {

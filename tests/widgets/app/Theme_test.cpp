@@ -1,10 +1,10 @@
 #include "app/Theme.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "tests/support/Printers.h"
 
@@ -27,8 +27,12 @@ class Theme : public testing::Test {
     setup.systemDirectory = system.path();
     return setup;
   }
-  QString ProgramCopy() { return QDir(program.path()).filePath(QStringLiteral("quorvane-theme.qss")); }
-  QString SystemCopy() { return QDir(system.path()).filePath(QStringLiteral("quorvane-theme.qss")); }
+  QString ProgramCopy() {
+    return QDir(program.path()).filePath(QStringLiteral("quorvane-theme.qss"));
+  }
+  QString SystemCopy() {
+    return QDir(system.path()).filePath(QStringLiteral("quorvane-theme.qss"));
+  }
 };
 
 TEST_F(Theme, WrittenBesideTheProgramOnceAndApplied) {

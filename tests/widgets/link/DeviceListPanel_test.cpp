@@ -50,7 +50,7 @@ TEST_F(DeviceList, SearchAnswersBecomeRowsInArrivalOrder) {
   Receive(QStringLiteral("IP,B02,192.168.1.51"));
   Receive(QStringLiteral("IP,C03,192.168.1.52,2.0,0"));
   Receive(QStringLiteral("IP,C03,192.168.1.52,2.0,0"));
-  Receive(QStringLiteral("IP,A01"));   // no address: ignored without a word
+  Receive(QStringLiteral("IP,A01"));  // no address: ignored without a word
   Receive(QStringLiteral("IP"));
   Receive(QStringLiteral("ip,X,1.2.3.4"));  // not a search answer
   ASSERT_EQ(Rows(), 4);
@@ -76,8 +76,8 @@ TEST_F(DeviceList, LeftClickReadsBoardsOfVersionTwoOrHigher) {
   struct Case {
     const char* version;
     bool read;
-  } cases[] = {{"2", true}, {"2.0", true}, {"2.31", true}, {"1.9", false}, {"", false},
-               {"２.０", true}, {"１.９", false}, {"beta", false}};
+  } cases[] = {{"2", true}, {"2.0", true},   {"2.31", true},   {"1.9", false},
+               {"", false}, {"２.０", true}, {"１.９", false}, {"beta", false}};
   Show();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
@@ -107,7 +107,8 @@ TEST_F(DeviceList, ClickOnTheSelectedRowReadsAgainAndEmptySpaceDoesNothing) {
   Receive(QStringLiteral("IP,B,127.0.0.3,2.3"));
   ClickRow(1);
   ClickRow(1);
-  EXPECT_EQ(link.sent, (std::vector<RecordingLink::Sent>{{"read", "127.0.0.3"}, {"read", "127.0.0.3"}}));
+  EXPECT_EQ(link.sent,
+            (std::vector<RecordingLink::Sent>{{"read", "127.0.0.3"}, {"read", "127.0.0.3"}}));
   link.sent.clear();
   QTest::mouseClick(W().超级列表框1->viewport(), Qt::LeftButton, {}, QPoint(300, 180));
   EXPECT_EQ(screen->devices.SelectedRow(), -1);
@@ -138,9 +139,9 @@ TEST_F(DeviceList, AnyDatagramIsHandledWithoutHarm) {
   ReceiveBytes(noise(65507, "IP,"));
   ReceiveBytes(noise(65507, "parameter|"));
   ReceiveBytes(noise(1024, ""));
-  ReceiveBytes(QByteArray("IP,\x81,\x81", 7));            // lead bytes at field ends
-  ReceiveBytes(QByteArray("IP,A\0,1.2.3.4,2.0", 17));     // NUL: only "IP,A" is the text
-  ReceiveBytes(QByteArray("IP,Z,127.0.0.9,2.0\x81", 19)); // lead byte at the very end
+  ReceiveBytes(QByteArray("IP,\x81,\x81", 7));             // lead bytes at field ends
+  ReceiveBytes(QByteArray("IP,A\0,1.2.3.4,2.0", 17));      // NUL: only "IP,A" is the text
+  ReceiveBytes(QByteArray("IP,Z,127.0.0.9,2.0\x81", 19));  // lead byte at the very end
   // Whatever was listed has exactly the received bytes in its cells.
   for (int row = 0; row < Rows(); ++row) {
     EXPECT_FALSE(screen->devices.CellText(row, DeviceListPanel::kIp).empty());

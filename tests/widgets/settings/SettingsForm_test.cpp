@@ -13,7 +13,7 @@ class SettingsFormTest : public ScreenFixture {
   void Record(const QString& text) { Receive(text); }
   QStringList Mqtt() {
     return {W().mqtt地址编辑框->text(), W().mqtt端口编辑框->text(), W().mqtt账号编辑框->text(),
-            W().mqtt密码编辑框->text(), W().mqtt_ID编辑框->text(), W().mqtt订阅编辑框->text(),
+            W().mqtt密码编辑框->text(), W().mqtt_ID编辑框->text(),  W().mqtt订阅编辑框->text(),
             W().mqtt发布编辑框->text()};
   }
   QAbstractButton* CheckedMode() {
@@ -28,8 +28,9 @@ class SettingsFormTest : public ScreenFixture {
 };
 
 TEST_F(SettingsFormTest, ShowsATcpClientRecord) {
-  Record(QStringLiteral("parameter|1|1|1|1|A01|192,168,1,50|192,168,1,1|255,255,255,0|"
-                        "srv.example|8080|2|1|0"));
+  Record(
+      QStringLiteral("parameter|1|1|1|1|A01|192,168,1,50|192,168,1,1|255,255,255,0|"
+                     "srv.example|8080|2|1|0"));
   EXPECT_TRUE(W().上电开单选框->isChecked());
   EXPECT_FALSE(W().上电关单选框->isChecked());
   EXPECT_TRUE(W().自定ID选择框->isChecked());
@@ -59,10 +60,14 @@ TEST_F(SettingsFormTest, ShowsEachModeOnItsPage) {
     int page;
     QAbstractButton* radio;
   } cases[] = {
-      {"TCP server", QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"), 2, W().Server单选框},
-      {"HTTP GET", QStringLiteral("parameter|0|3|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"), 3, W().http单选框},
-      {"Bemfa", QStringLiteral("parameter|0|4|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|密钥abc"), 4, W().巴法TCP单选框},
-      {"MQTT", QStringLiteral("parameter|2|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|||c|in|out"), 5, W().MQTT单选框},
+      {"TCP server", QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"), 2,
+       W().Server单选框},
+      {"HTTP GET", QStringLiteral("parameter|0|3|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"), 3,
+       W().http单选框},
+      {"Bemfa", QStringLiteral("parameter|0|4|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|密钥abc"), 4,
+       W().巴法TCP单选框},
+      {"MQTT", QStringLiteral("parameter|2|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|||c|in|out"), 5,
+       W().MQTT单选框},
   };
   Receive(QStringLiteral("IP,A01,10.0.0.2,2.3"));
   screen->devices.SelectRow(0);
@@ -90,10 +95,14 @@ TEST_F(SettingsFormTest, DerivedTextsFromARecordWithoutSelectedRowLeaveTheIpEmpt
 }
 
 TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {
-  // A form full of earlier values.
-  Record(QStringLiteral("parameter|1|1|1|1|OLD|10,0,0,5|10,0,0,1|255,0,0,0|old.srv|99|0|1|1"));
-  Record(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|mh|1|ma|mp|mc|ms|mo"));
-  Record(QStringLiteral("parameter|1|1|1|1|OLD|10,0,0,5|10,0,0,1|255,0,0,0|old.srv|99|0|1|1"));
+  // Every case starts from the same form full of earlier values: a TCP client record shown
+  // over an MQTT one, so both pages hold values.
+  auto fillForm = [this] {
+    screen->form.ClearSettingsForm();
+    Record(QStringLiteral("parameter|1|1|1|1|OLD|10,0,0,5|10,0,0,1|255,0,0,0|old.srv|99|0|1|1"));
+    Record(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|mh|1|ma|mp|mc|ms|mo"));
+    Record(QStringLiteral("parameter|1|1|1|1|OLD|10,0,0,5|10,0,0,1|255,0,0,0|old.srv|99|0|1|1"));
+  };
 
   struct Case {
     const char* name;
@@ -129,7 +138,7 @@ TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {
       {"unknown digits leave their controls as they were",
        QStringLiteral("parameter|7|9|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"),
        [&] {
-         EXPECT_TRUE(W().上电关单选框->isChecked());  // from the previous case
+         EXPECT_TRUE(W().上电开单选框->isChecked());
          EXPECT_TRUE(W().Client单选框->isChecked());
          EXPECT_EQ(W().高级选择夹->currentIndex(), 1);
          EXPECT_TRUE(W().动态IP单选框->isChecked());
@@ -141,11 +150,15 @@ TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {
          EXPECT_FALSE(W().收不到100秒选择框->isChecked());
          EXPECT_EQ(W().服务器TCP地址编辑框->text(), QStringLiteral("s"));
        }},
-      {"other modes' pages keep their values", QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"),
-       [&] { EXPECT_EQ(Mqtt(), (Strings({"mh", "1", "ma", "mp", "mc", "ms", "mo"}))); }},
+      {"other modes' pages keep their values",
+       QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"),
+       [&] {
+         EXPECT_EQ(Mqtt(), (Strings({"mh", "1", "ma", "mp", "mc", "ms", "mo"})));
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    fillForm();
     Record(c.record);
     c.verify();
   }
@@ -153,8 +166,10 @@ TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {
 
 TEST_F(SettingsFormTest, PublishTopicOfTheRecordWinsOverAMirrorOfTheSubscribeBox) {
   // Copying subscribe into publish on every change, as the MQTT tools do.
-  QObject::connect(W().mqtt订阅编辑框, &QLineEdit::textChanged, W().mqtt发布编辑框, &QLineEdit::setText);
-  Record(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|||c|relay/in|relay/out"));
+  QObject::connect(W().mqtt订阅编辑框, &QLineEdit::textChanged, W().mqtt发布编辑框,
+                   &QLineEdit::setText);
+  Record(
+      QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|||c|relay/in|relay/out"));
   EXPECT_EQ(W().mqtt发布编辑框->text(), QStringLiteral("relay/out"));
   screen->form.ClearSettingsForm();
   EXPECT_EQ(W().mqtt发布编辑框->text(), QString());
@@ -170,16 +185,18 @@ TEST_F(SettingsFormTest, ClearLeavesOnlyTheDefaultHeartbeat) {
   screen->form.ClearSettingsForm();
 
   EXPECT_EQ(W().高级选择夹->currentIndex(), 0);
-  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{W().上电关单选框, W().上电开单选框, W().断电记忆单选框, W().自定ID选择框,
-                             W().静态IP单选框, W().动态IP单选框, W().Client单选框, W().Server单选框,
-                             W().http单选框, W().巴法TCP单选框, W().MQTT单选框, W().无心跳单选框,
-                             W().ID心跳单选框, W().间隔1小时选择框, W().收不到100秒选择框}) {
+  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+           W().上电关单选框, W().上电开单选框, W().断电记忆单选框, W().自定ID选择框,
+           W().静态IP单选框, W().动态IP单选框, W().Client单选框, W().Server单选框, W().http单选框,
+           W().巴法TCP单选框, W().MQTT单选框, W().无心跳单选框, W().ID心跳单选框,
+           W().间隔1小时选择框, W().收不到100秒选择框}) {
     SCOPED_TRACE(b->objectName().toStdString());
     EXPECT_FALSE(b->isChecked());
   }
   EXPECT_TRUE(W().Heartbeat心跳单选框->isChecked());
-  for (QLineEdit* box : std::initializer_list<QLineEdit*>{(W().自定ID编辑框), W().服务器TCP地址编辑框,
-                         W().服务器TCP端口编辑框, W().get编辑框, W().巴法云私钥编辑框}) {
+  for (QLineEdit* box : std::initializer_list<QLineEdit*>{
+           (W().自定ID编辑框), W().服务器TCP地址编辑框, W().服务器TCP端口编辑框, W().get编辑框,
+           W().巴法云私钥编辑框}) {
     EXPECT_EQ(box->text(), QString());
   }
   EXPECT_EQ(Mqtt(), QStringList(7, QString()));

@@ -39,16 +39,31 @@ TEST_F(WriteSettings, ChecksInOrderWithMessageAndFocus) {
     QWidget* focus;  // nullptr: focus stays where the click put it
   } cases[] = {
       {"no row selected wins over everything",
-       [&] { screen->form.ClearSettingsForm(); W().超级列表框1->clearSelection(); },
+       [&] {
+         screen->form.ClearSettingsForm();
+         W().超级列表框1->clearSelection();
+       },
        "没有选择设备！请先在列表里面选择被设置设备！", nullptr},
       {"after a search the power message comes first",
-       [&] { screen->devices.SelectRow(0); screen->form.ClearSettingsForm(); },
+       [&] {
+         screen->devices.SelectRow(0);
+         screen->form.ClearSettingsForm();
+       },
        "请设置一种上电状态！", nullptr},
       {"custom ID checked and empty",
-       [&] { screen->devices.SelectRow(0); screen->form.ClearSettingsForm(); Click(W().上电开单选框); Click(W().自定ID选择框); },
+       [&] {
+         screen->devices.SelectRow(0);
+         screen->form.ClearSettingsForm();
+         Click(W().上电开单选框);
+         Click(W().自定ID选择框);
+       },
        "请输入要设置的自定义ID！", nullptr},
       {"no address mode",
-       [&] { screen->devices.SelectRow(0); screen->form.ClearSettingsForm(); Click(W().上电开单选框); },
+       [&] {
+         screen->devices.SelectRow(0);
+         screen->form.ClearSettingsForm();
+         Click(W().上电开单选框);
+       },
        "请选择一种获取IP的方式！", nullptr},
       {"static with the gateway blank",
        [&] {
@@ -57,28 +72,54 @@ TEST_F(WriteSettings, ChecksInOrderWithMessageAndFocus) {
        },
        "请完整输入静态IP相关的信息！", nullptr},
       {"no work mode",
-       [&] { screen->devices.SelectRow(0); screen->form.ClearSettingsForm(); Click(W().上电开单选框); Click(W().动态IP单选框); },
+       [&] {
+         screen->devices.SelectRow(0);
+         screen->form.ClearSettingsForm();
+         Click(W().上电开单选框);
+         Click(W().动态IP单选框);
+       },
        "请选择一种工作模式！", nullptr},
       {"TCP client without server address",
-       [&] { ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0")); W().服务器TCP地址编辑框->clear(); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0"));
+         W().服务器TCP地址编辑框->clear();
+       },
        "请输入TCP服务器地址！", W().服务器TCP地址编辑框},
       {"TCP client without server port",
-       [&] { ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0")); W().服务器TCP端口编辑框->clear(); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0"));
+         W().服务器TCP端口编辑框->clear();
+       },
        "请输入TCP服务器端口！", W().服务器TCP端口编辑框},
       {"empty Bemfa key",
-       [&] { ReadBoard(QStringLiteral("parameter|0|4|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|k")); W().巴法云私钥编辑框->clear(); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|4|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|k"));
+         W().巴法云私钥编辑框->clear();
+       },
        "请输入巴法云物联网平台的私钥！", W().巴法云私钥编辑框},
       {"MQTT without client ID",
-       [&] { ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o")); W().mqtt_ID编辑框->clear(); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o"));
+         W().mqtt_ID编辑框->clear();
+       },
        "请输入MQTT_ClientID！", W().mqtt_ID编辑框},
       {"MQTT publish topic empty",
-       [&] { ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o")); W().mqtt发布编辑框->clear(); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o"));
+         W().mqtt发布编辑框->clear();
+       },
        "请输入发布订阅！", W().mqtt发布编辑框},
       {"a bar in the MQTT password",
-       [&] { ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o")); W().mqtt密码编辑框->setText(QStringLiteral("p|w")); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1|a|p|c|s|o"));
+         W().mqtt密码编辑框->setText(QStringLiteral("p|w"));
+       },
        "MQTT密码中不能含有字符“|”，请修改！", W().mqtt密码编辑框},
       {"a bar in the server address",
-       [&] { ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0")); W().服务器TCP地址编辑框->setText(QStringLiteral("a|b")); },
+       [&] {
+         ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|80|1|0|0"));
+         W().服务器TCP地址编辑框->setText(QStringLiteral("a|b"));
+       },
        "TCP服务器地址中不能含有字符“|”，请修改！", W().服务器TCP地址编辑框},
   };
   for (const Case& c : cases) {
@@ -109,9 +150,10 @@ TEST_F(WriteSettings, AsksThenSendsTheRecordToTheSelectedBoard) {
   EXPECT_EQ(person.boxes[0].text,
             QStringLiteral("确定要保存设备（设备IP：127.0.0.2-设备ID：板01） 的当前设置参数吗？"));
   EXPECT_EQ(person.boxes[0].caption, QStringLiteral("写入储存提示"));
-  EXPECT_EQ(Records(), (std::vector<RecordingLink::Sent>{
-                           {"parameter|2|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|new.example|80|0|0|0",
-                            "127.0.0.2"}}));
+  EXPECT_EQ(
+      Records(),
+      (std::vector<RecordingLink::Sent>{
+          {"parameter|2|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|new.example|80|0|0|0", "127.0.0.2"}}));
   EXPECT_EQ(person.boxes[1].text, QStringLiteral("写入指令发送成功！设备将自动重启生效！"));
   EXPECT_EQ(person.boxes[1].caption, QStringLiteral("信息："));
   // The form is neither cleared nor reloaded.

@@ -1,5 +1,5 @@
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "tests/support/Typing.h"
 
@@ -21,14 +21,18 @@ TEST(ByteLimitedLineEdit, RefusesWhatWouldNotFitOrNotTravel) {
     QString kept;
   } cases[] = {
       {"ASCII up to the limit", 5, Kind::Text, QStringLiteral("abcdefg"), QStringLiteral("abcde")},
-      {"a Chinese character counts two", 5, Kind::Text, QStringLiteral("设备ab"), QStringLiteral("设备a")},
+      {"a Chinese character counts two", 5, Kind::Text, QStringLiteral("设备ab"),
+       QStringLiteral("设备a")},
       {"no half of a character", 5, Kind::Text, QStringLiteral("ab设备"), QStringLiteral("ab设")},
       {"32 bytes of Chinese", 32, Kind::Text, QString(17, QChar(u'继')), QString(16, QChar(u'继'))},
       {"characters without GBK form", 0, Kind::Text, QStringLiteral("a😀b€"), QStringLiteral("ab€")},
       {"no limit", 0, Kind::Text, QString(300, QChar(u'x')), QString(300, QChar(u'x'))},
-      {"digits and minus only", 5, Kind::Digits, QStringLiteral("1a2 -3.4"), QStringLiteral("12-34")},
-      {"digits box is byte limited too", 5, Kind::Digits, QStringLiteral("1234567"), QStringLiteral("12345")},
-      {"full-width digits are not digits", 5, Kind::Digits, QStringLiteral("１2"), QStringLiteral("2")},
+      {"digits and minus only", 5, Kind::Digits, QStringLiteral("1a2 -3.4"),
+       QStringLiteral("12-34")},
+      {"digits box is byte limited too", 5, Kind::Digits, QStringLiteral("1234567"),
+       QStringLiteral("12345")},
+      {"full-width digits are not digits", 5, Kind::Digits, QStringLiteral("１2"),
+       QStringLiteral("2")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

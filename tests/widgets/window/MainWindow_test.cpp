@@ -23,7 +23,7 @@ struct Placed {
 };
 
 #define PLACED(member, kind, caption, x, y, w, h) \
-  Placed{W().member, #member, kind, caption, QRect(x, y, w, h)}
+  Placed { W().member, #member, kind, caption, QRect(x, y, w, h) }
 
 TEST_F(MainWindowLayout, NamedControlsHaveTheirKindCaptionAndPlace) {
   const Placed rows[] = {
@@ -102,24 +102,32 @@ TEST_F(MainWindowLayout, EveryControlHasItsCaptionAndParent) {
       CAPTIONED(无心跳单选框, W().外形框2, "无心跳"),
       CAPTIONED(Heartbeat心跳单选框, W().外形框2, "30s发送心跳（Heartbeat）"),
       CAPTIONED(ID心跳单选框, W().外形框2, "30s发送ID为心跳"),
-      CAPTIONED(间隔1小时选择框, page[1], "间隔1小时重新连接服务器一次（防止网络异常断线连不上服务器）"),
+      CAPTIONED(间隔1小时选择框, page[1],
+                "间隔1小时重新连接服务器一次（防止网络异常断线连不上服务器）"),
       CAPTIONED(收不到100秒选择框, page[1], "100秒收不到服务器信息重连TCP服务器（慎选）"),
-      CAPTIONED(间隔1小时选择框1, page[1], "注册包模式（每次连接成功服务器都向服务器发送一次注册ID）"),
+      CAPTIONED(间隔1小时选择框1, page[1],
+                "注册包模式（每次连接成功服务器都向服务器发送一次注册ID）"),
       CAPTIONED(透明标签2, page[1], "注：此模式设置设备为TCPClient,让设备连接你的TCP服务器"),
       CAPTIONED(透明标签10, page[2], "设备TCP地址："),
       CAPTIONED(透明标签5, page[2], "TCPServer模式设备端口：8282"),
-      CAPTIONED(透明标签3, page[2], "注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient模式来连接设备（支持2个TCPClient同时连接）"),
+      CAPTIONED(透明标签3, page[2],
+                "注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient模式来连接"
+                "设备（支持2个TCPClient同时连接）"),
       CAPTIONED(GET标签, page[3], "生成GET请求："),
       CAPTIONED(GET请求按钮1, page[3], "复制"),
       CAPTIONED(返回内容标签, page[3], "返回："),
       CAPTIONED(GET请求按钮, page[3], "测试"),
-      CAPTIONED(透明标签4, page[3], "注：此模式设置设备作为httpServer服务器，让你的程序以GET请求来控制设备，或者直接浏览器发GET请求来控制设备"),
+      CAPTIONED(透明标签4, page[3],
+                "注：此模式设置设备作为httpServer服务器，让你的程序以GET请求来控制设备，或者直接浏"
+                "览器发GET请求来控制设备"),
       CAPTIONED(透明标签6, page[3], "HTTP_GET请求格式：http://设备IP地址/?command=指令"),
       CAPTIONED(标签7, page[4], "巴法云私钥"),
       CAPTIONED(透明标签8, page[4], "你的巴发云平台私钥"),
       CAPTIONED(超级链接框9, page[4], "巴发云接入文档"),
       CAPTIONED(超级链接框10, page[4], "巴发云平台(第三方平台)"),
-      CAPTIONED(透明标签7, page[4], "注：此模式设置设备直接连接巴法云创客云TCP，可以通过巴法云物联网平台实现远程外网控制，可以通过巴发云提供的API接口控制板子"),
+      CAPTIONED(透明标签7, page[4],
+                "注：此模式设置设备直接连接巴法云创客云TCP，可以通过巴法云物联网平台实现远程外网控"
+                "制，可以通过巴发云提供的API接口控制板子"),
       CAPTIONED(标签8, page[5], "服务器地址"),
       CAPTIONED(标签9, page[5], "服务器端口"),
       CAPTIONED(标签10, page[5], "账号"),
@@ -156,14 +164,15 @@ TEST_F(MainWindowLayout, EditBoxesLimitBytesAndDigits) {
     int maxBytes;
     bool digits;
   };
-#define LIMITED(member, bytes, digits) Limited{W().member, #member, bytes, digits}
+#define LIMITED(member, bytes, digits) \
+  Limited { W().member, #member, bytes, digits }
   const Limited rows[] = {
-      LIMITED(自定ID编辑框, 32, false),     LIMITED(服务器TCP地址编辑框, 64, false),
+      LIMITED(自定ID编辑框, 32, false),      LIMITED(服务器TCP地址编辑框, 64, false),
       LIMITED(服务器TCP端口编辑框, 5, true), LIMITED(get编辑框, 0, false),
-      LIMITED(巴法云私钥编辑框, 32, false), LIMITED(mqtt地址编辑框, 64, false),
-      LIMITED(mqtt端口编辑框, 5, true),     LIMITED(mqtt账号编辑框, 64, false),
-      LIMITED(mqtt密码编辑框, 64, false),   LIMITED(mqtt_ID编辑框, 64, false),
-      LIMITED(mqtt订阅编辑框, 64, false),   LIMITED(mqtt发布编辑框, 64, false),
+      LIMITED(巴法云私钥编辑框, 32, false),  LIMITED(mqtt地址编辑框, 64, false),
+      LIMITED(mqtt端口编辑框, 5, true),      LIMITED(mqtt账号编辑框, 64, false),
+      LIMITED(mqtt密码编辑框, 64, false),    LIMITED(mqtt_ID编辑框, 64, false),
+      LIMITED(mqtt订阅编辑框, 64, false),    LIMITED(mqtt发布编辑框, 64, false),
   };
   for (const Limited& row : rows) {
     SCOPED_TRACE(row.name);
@@ -187,18 +196,19 @@ TEST_F(MainWindowLayout, StartsInItsInitialState) {
 
   EXPECT_TRUE(W().上电关单选框->isChecked());
   EXPECT_TRUE(W().动态IP单选框->isChecked());
-  for (QAbstractButton* off :
-       std::initializer_list<QAbstractButton*>{W().上电开单选框, W().断电记忆单选框, W().静态IP单选框,
-        W().Client单选框, W().Server单选框, W().http单选框, W().巴法TCP单选框, W().MQTT单选框,
-        W().无心跳单选框, W().Heartbeat心跳单选框, W().ID心跳单选框, W().自定ID选择框,
-        W().间隔1小时选择框, W().收不到100秒选择框}) {
+  for (QAbstractButton* off : std::initializer_list<QAbstractButton*>{
+           W().上电开单选框, W().断电记忆单选框, W().静态IP单选框, W().Client单选框,
+           W().Server单选框, W().http单选框, W().巴法TCP单选框, W().MQTT单选框, W().无心跳单选框,
+           W().Heartbeat心跳单选框, W().ID心跳单选框, W().自定ID选择框, W().间隔1小时选择框,
+           W().收不到100秒选择框}) {
     SCOPED_TRACE(off->objectName().toStdString());
     EXPECT_FALSE(off->isChecked());
   }
   EXPECT_TRUE(W().间隔1小时选择框1->isChecked());
   EXPECT_FALSE(W().间隔1小时选择框1->isEnabled());
-  for (QWidget* disabled : {static_cast<QWidget*>(W().IP编辑框), static_cast<QWidget*>(W().网关编辑框),
-                            static_cast<QWidget*>(W().掩码编辑框), static_cast<QWidget*>(W().自定ID编辑框)}) {
+  for (QWidget* disabled :
+       {static_cast<QWidget*>(W().IP编辑框), static_cast<QWidget*>(W().网关编辑框),
+        static_cast<QWidget*>(W().掩码编辑框), static_cast<QWidget*>(W().自定ID编辑框)}) {
     SCOPED_TRACE(disabled->objectName().toStdString());
     EXPECT_FALSE(disabled->isEnabled());
   }
@@ -220,7 +230,8 @@ TEST_F(MainWindowLayout, StartsInItsInitialState) {
 }
 
 TEST_F(MainWindowLayout, PicturesAreDrawn) {
-  for (QLabel* picture : std::initializer_list<QLabel*>{W().图片框1, W().图片框2, W().图片框3, W().图片框4, W().图片框5, W().图片框6}) {
+  for (QLabel* picture : std::initializer_list<QLabel*>{W().图片框1, W().图片框2, W().图片框3,
+                                                        W().图片框4, W().图片框5, W().图片框6}) {
     SCOPED_TRACE(picture->objectName().toStdString());
     QImage image = picture->pixmap().toImage();
     ASSERT_FALSE(image.isNull());
@@ -239,7 +250,8 @@ TEST_F(MainWindowLayout, EveryCaptionFitsItsControlWithTheTheme) {
     QCoreApplication::processEvents();
     for (QWidget* widget : W().高级选择夹->widget(page)->findChildren<QWidget*>()) {
       if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
-      if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text().isEmpty()) continue;
+      if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text().isEmpty())
+        continue;
       SCOPED_TRACE(widget->objectName().toStdString());
       QSize need = widget->sizeHint();
       if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
@@ -252,7 +264,8 @@ TEST_F(MainWindowLayout, EveryCaptionFitsItsControlWithTheTheme) {
   for (QWidget* widget : W().findChildren<QWidget*>()) {
     if (W().高级选择夹->isAncestorOf(widget)) continue;
     if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
-    if (widget->objectName().isEmpty() || widget->objectName().startsWith(QStringLiteral("qt_"))) continue;
+    if (widget->objectName().isEmpty() || widget->objectName().startsWith(QStringLiteral("qt_")))
+      continue;
     SCOPED_TRACE(widget->objectName().toStdString());
     EXPECT_LE(widget->sizeHint().width(), widget->width());
     EXPECT_LE(widget->sizeHint().height(), widget->height());
