@@ -43,9 +43,12 @@ MainScreen::MainScreen(CommandLink& link, Operator& person, const HostAddressSou
     : exitProcess([] { std::_Exit(0); }),
       devices(*window.超级列表框1, *window.寻找按钮, link, person),
       form(SettingsControlsOf(window), devices, host),
-      writer(*window.确认保存按钮, form, devices, link, person) {
+      writer(*window.确认保存按钮, form, devices, link, person),
+      maintenance(BoardAccess{devices, link, person}),
+      maintenanceAnswers(devices, link, person, [this] { maintenance.OpenProhibitWindow(); }) {
   devices.AttachReactions(replies);
   form.AttachReactions(replies);
+  maintenanceAnswers.AttachReactions(replies);
   devices.SetFormReset([this] { form.ClearSettingsForm(); });
   QObject::connect(window.退出按钮, &QPushButton::clicked, [this] { exitProcess(); });
 }

@@ -6,6 +6,8 @@
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
 #include "link/ReplyDispatcher.h"
+#include "maintenance/MaintenanceAnswers.h"
+#include "maintenance/MaintenanceMenu.h"
 #include "operator/Operator.h"
 #include "settings/HostAddresses.h"
 #include "settings/SettingsForm.h"
@@ -32,6 +34,8 @@ class MainScreen {
   DeviceListPanel devices;
   SettingsForm form;
   SettingsWriter writer;
+  MaintenanceMenu maintenance;
+  MaintenanceAnswers maintenanceAnswers;
 };
 
 // The controls of the settings form, taken from the main window.

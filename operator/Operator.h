@@ -4,7 +4,10 @@
 #include <QUrl>
 #include <optional>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 
 namespace quorvane {
 
@@ -36,7 +39,11 @@ class Operator {
   virtual int RunModal(QDialog& window) = 0;
   // The chosen path, after the person agreed to overwrite an existing file; nothing on Cancel.
   virtual std::optional<QString> ChooseSaveFile(const SaveFileRequest& request) = 0;
-  virtual void SetClipboardText(const QString& text) = 0;
+  // Shows the menu at a screen position until a choice or a dismissal; the chosen action has
+  // been triggered when this returns it. Nothing when the menu was closed without a choice.
+  virtual QAction* ChooseFromMenu(QMenu& menu, const QPoint& at) = 0;
+  // False when the desktop has no clipboard to take it.
+  virtual bool SetClipboardText(const QString& text) = 0;
   // In the desktop's browser; false when the desktop could not open it.
   virtual bool OpenAddress(const QUrl& address) = 0;
   // Shows the file selected in the desktop's file manager; false when that failed.

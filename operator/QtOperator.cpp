@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace quorvane {
@@ -45,8 +46,13 @@ std::optional<QString> QtOperator::ChooseSaveFile(const SaveFileRequest& request
   return dialog.selectedFiles().constFirst();
 }
 
-void QtOperator::SetClipboardText(const QString& text) {
-  QGuiApplication::clipboard()->setText(text);
+QAction* QtOperator::ChooseFromMenu(QMenu& menu, const QPoint& at) { return menu.exec(at); }
+
+bool QtOperator::SetClipboardText(const QString& text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->setText(text);
+  return true;
 }
 
 bool QtOperator::OpenAddress(const QUrl& address) { return QDesktopServices::openUrl(address); }

@@ -17,7 +17,8 @@ class QtOperator : public Operator {
   bool Confirm(const QString& text, const QString& caption) override;
   int RunModal(QDialog& window) override;
   std::optional<QString> ChooseSaveFile(const SaveFileRequest& request) override;
-  void SetClipboardText(const QString& text) override;
+  QAction* ChooseFromMenu(QMenu& menu, const QPoint& at) override;
+  bool SetClipboardText(const QString& text) override;
   bool OpenAddress(const QUrl& address) override;
   bool RevealFile(const QString& path) override;
 

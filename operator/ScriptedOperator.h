@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -30,6 +32,7 @@ class ScriptedOperator : public Operator {
     if (!answers.empty()) ADD_FAILURE() << answers.size() << " scripted answer(s) never asked";
     if (!modalScripts.empty()) ADD_FAILURE() << modalScripts.size() << " window script(s) unused";
     if (!saveAnswers.empty()) ADD_FAILURE() << saveAnswers.size() << " save answer(s) unused";
+    if (!menuChoices.empty()) ADD_FAILURE() << menuChoices.size() << " menu choice(s) unused";
   }
 
   void ShowMessage(const QString& text, const QString& caption, Icon icon) override {
@@ -70,7 +73,29 @@ class ScriptedOperator : public Operator {
     return path;
   }
 
-  void SetClipboardText(const QString& text) override { clipboard.push_back(text); }
+  QAction* ChooseFromMenu(QMenu& menu, const QPoint&) override {
+    menus.push_back(menu.objectName());
+    if (menuChoices.empty()) {
+      ADD_FAILURE() << "unexpected menu: " << menu.objectName().toStdString();
+      return nullptr;
+    }
+    const QString caption = menuChoices.front();
+    menuChoices.pop_front();
+    if (caption.isEmpty()) return nullptr;
+    for (QAction* action : menu.actions()) {
+      if (!action->isSeparator() && action->text() == caption) {
+        action->trigger();
+        return action;
+      }
+    }
+    ADD_FAILURE() << "the menu has no entry " << caption.toStdString();
+    return nullptr;
+  }
+
+  bool SetClipboardText(const QString& text) override {
+    clipboard.push_back(text);
+    return clipboardWorks;
+  }
   bool OpenAddress(const QUrl& address) override {
     openedAddresses.push_back(address);
     return desktopSucceeds;
@@ -92,7 +117,10 @@ class ScriptedOperator : public Operator {
   std::deque<ModalScript> modalScripts;
   std::vector<SaveFileRequest> saveRequests;
   std::deque<QString> saveAnswers;  // an empty path plays Cancel
+  std::vector<QString> menus;       // objectNames of the menus shown, in order
+  std::deque<QString> menuChoices;  // the caption to choose; an empty one closes the menu
   QStringList clipboard;            // every text put there, in order
+  bool clipboardWorks = true;
   std::vector<QUrl> openedAddresses;
   QStringList revealedFiles;
   bool desktopSucceeds = true;

@@ -32,6 +32,9 @@ class ByteLimitedLineEdit : public QLineEdit, public TextField {
   explicit ByteLimitedLineEdit(int maxBytes = 0,
                                GbkInputValidator::Kind kind = GbkInputValidator::Kind::Text,
                                QWidget* parent = nullptr);
+  // Any text GBK can encode, of any length.
+  explicit ByteLimitedLineEdit(QWidget* parent)
+      : ByteLimitedLineEdit(0, GbkInputValidator::Kind::Text, parent) {}
   void SetInputLimit(int maxBytes, GbkInputValidator::Kind kind);
   int MaxBytes() const { return maxBytes_; }
   bool DigitsOnly() const { return kind_ == GbkInputValidator::Kind::Digits; }

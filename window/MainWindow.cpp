@@ -9,29 +9,15 @@
 
 #include "constants/Board.h"
 #include "constants/Program.h"
+#include "text/Placement.h"
 
 namespace quorvane {
 
 namespace {
 
-using Kind = GbkInputValidator::Kind;
+#define AT QUORVANE_AT
 
-template <class W>
-W* Place(W* widget, const char* name, int x, int y, int w, int h) {
-  widget->setObjectName(QString::fromUtf8(name));
-  widget->setGeometry(x, y, w, h);
-  return widget;
-}
-
-// The member and its objectName come from one spelling, so they cannot drift apart.
-#define AT(member, widget, x, y, w, h) (member = Place(widget, #member, x, y, w, h))
-
-QLabel* Label(QWidget* parent, const QString& caption) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setText(caption);
-  return label;
-}
+QLabel* Label(QWidget* parent, const QString& caption) { return PlainLabel(parent, caption); }
 
 QLabel* Note(QWidget* parent, const QString& caption) {
   QLabel* label = Label(parent, caption);
@@ -51,9 +37,7 @@ QGroupBox* Group(QWidget* parent, const QString& caption) { return new QGroupBox
 
 // Byte limits and digits-only modes of the settings boxes come with the settings form's field
 // table; a box made here admits any text GBK can encode.
-ByteLimitedLineEdit* Edit(QWidget* parent) {
-  return new ByteLimitedLineEdit(0, Kind::Text, parent);
-}
+ByteLimitedLineEdit* Edit(QWidget* parent) { return new ByteLimitedLineEdit(parent); }
 
 // Artwork is drawn for the project as SVG and rendered once at the picture box's size.
 QLabel* Picture(QWidget* parent, const QString& resource, QSize size) {

@@ -17,7 +17,7 @@ class SettingsRoundTrip : public testing::Test {
  protected:
   void SetUp() override {
     simulator.SetRestartMs(300);
-    simulator.AddBoard({"B01", "127.0.0.2", "2.3", false, DefaultRecordFor(2, ""), -1});
+    simulator.AddBoard({.id = "B01", .ip = "127.0.0.2", .record = DefaultRecordFor(2, "")});
     ASSERT_TRUE(simulator.Start());
     live.Open();
 

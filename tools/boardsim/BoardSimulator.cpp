@@ -2,6 +2,8 @@
 
 #include <QNetworkDatagram>
 
+#include "link/SplitText.h"
+
 namespace quorvane {
 
 BoardSimulator::BoardSimulator(QObject* parent) : QObject(parent) {
@@ -47,7 +49,7 @@ void BoardSimulator::OnReadyRead() {
     QNetworkDatagram datagram = socket_.receiveDatagram(kMaxUdpPayload);
     if (!datagram.isValid()) break;
     ReceivedDatagram logged{datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()),
-                            datagram.destinationAddress(), datagram.data()};
+                            datagram.destinationAddress(), datagram.data(), clock_.elapsed()};
     received_.push_back(logged);
     emit DatagramLogged(logged);
 
@@ -66,14 +68,43 @@ void BoardSimulator::Handle(SimulatedBoard& board, const QByteArray& bytes,
                             const QHostAddress& peer, quint16 peerPort) {
   if (clock_.elapsed() < board.restartingUntilMs) return;  // still restarting: deaf
   const std::string text = bytes.toStdString();
+  auto reply = [&](const std::string& answer) { Reply(answer, peer, peerPort); };
   if (text == "ss") {
-    Reply(SearchAnswerOf(board), peer, peerPort);
+    reply(SearchAnswerOf(board));
   } else if (text == "read") {
-    Reply(board.record, peer, peerPort);
+    reply(board.record);
   } else if (text.starts_with("parameter|")) {
     board.record = text;
-    board.restartingUntilMs = clock_.elapsed() + restartMs_;
+    Restart(board);
+  } else if (text == "rest") {
+    Restart(board);
+  } else if (text == "OTA") {
+    ++board.upgrades;
+  } else if (text == "qh") {
+    reply(board.keysLocked ? "sdok" : "ksok");
+  } else if (text == "sd" || text == "ks") {
+    board.keysLocked = text == "sd";
+  } else if (text == "appz=?") {
+    reply(board.configModeOn ? "appz=1" : "appz=0");
+  } else if (text == "appz=0" || text == "appz=1") {
+    board.configModeOn = text == "appz=1";
+    reply("appz_ok");
+  } else if (text.starts_with("password=")) {
+    reply(text.substr(9) == board.password ? "password=1" : "password=0");
+  } else if (text == "prohibit=0" || text == "prohibit=1") {
+    board.prohibited = text == "prohibit=1";
+  } else if (text.starts_with("szpassword=")) {
+    board.password = text.substr(11);
+  } else if (text.starts_with("wifi=")) {
+    const std::vector<std::string> fields = SplitText(text.substr(5), '|');
+    board.wifiSsid = fields.size() > 0 ? fields[0] : std::string();
+    board.wifiPassword = fields.size() > 1 ? fields[1] : std::string();
+    reply("wifi_ok");
   }
+}
+
+void BoardSimulator::Restart(SimulatedBoard& board) {
+  board.restartingUntilMs = clock_.elapsed() + restartMs_;
 }
 
 void BoardSimulator::Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort) {

@@ -14,12 +14,18 @@ namespace quorvane {
 
 // One simulated board. Texts are GBK bytes, as on the wire.
 struct SimulatedBoard {
-  std::string id;
-  std::string ip;  // the address it answers on; unicast datagrams to it are its own
+  std::string id{};
+  std::string ip{};  // the address it answers on; unicast datagrams to it are its own
   std::string version = "2.3";
   bool prohibited = false;
-  std::string record;  // the parameter record it answers "read" with, and replaces on a write
+  std::string record{};  // the parameter record it answers "read" with, and replaces on a write
   qint64 restartingUntilMs = -1;
+  std::string password = "5937";  // the access password, as boards leave the factory
+  bool keysLocked = false;
+  bool configModeOn = false;  // enters its configuration mode 30 s after power-up by itself
+  std::string wifiSsid{};     // the network it was last told to join
+  std::string wifiPassword{};
+  int upgrades = 0;  // "OTA" commands taken
 };
 
 // What arrived, exactly: where from, where to, which bytes.
@@ -28,17 +34,20 @@ struct ReceivedDatagram {
   quint16 sourcePort = 0;
   QHostAddress destination;
   QByteArray bytes;
+  qint64 atMs = 0;  // when it arrived, on the simulator's clock
 };
 
 // Plays any number of boards behind one socket on the board port. A broadcast reaches every
-// board; a unicast reaches the board whose address it was sent to.
+// board; a unicast reaches the board whose address it was sent to. Each board answers the
+// search, "read", its record, and the maintenance commands as the firmware does.
 class BoardSimulator : public QObject {
   Q_OBJECT
  public:
   explicit BoardSimulator(QObject* parent = nullptr);
 
   void AddBoard(SimulatedBoard board);
-  // How long a board stays silent after storing a record, as a real one does while restarting.
+  // How long a board stays silent after storing a record or a restart command, as a real one
+  // does while restarting.
   void SetRestartMs(int ms) { restartMs_ = ms; }
   bool Start(quint16 port = kBoardPort);
 
@@ -61,6 +70,7 @@ class BoardSimulator : public QObject {
   void Handle(SimulatedBoard& board, const QByteArray& bytes, const QHostAddress& peer,
               quint16 peerPort);
   void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort);
+  void Restart(SimulatedBoard& board);
 
   QUdpSocket socket_;
   std::vector<SimulatedBoard> boards_;

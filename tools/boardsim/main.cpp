@@ -20,9 +20,15 @@ constexpr const char* kUsage =
   --prohibit           its prohibit flag is set
   --mode DIGIT         its starting record is a default one of this work mode, 1..5 (default 2)
   --record TEXT        its starting parameter record, verbatim (the later of these two wins)
+  --password TEXT      its access password (default 5937)
+  --locked             its push-buttons start locked
+  --config-mode        its power-up configuration mode starts on
   --boards N           N more boards at 127.0.0.2, 127.0.0.3, ...
-  --restart-ms MS      silence after a record is stored (default 1500)
+  --restart-ms MS      silence after a record is stored or "rest" (default 1500)
   --port PORT          board port (default 8113)
+Each board answers "ss", "read", "qh" (ksok/sdok), "appz=?" (appz=0/1), "appz=0/1" (appz_ok),
+"password=..." (password=1/0) and "wifi=NAME|PASSWORD" (wifi_ok); it stores a parameter record,
+"sd"/"ks", "prohibit=0/1" and "szpassword=...", restarts on "rest" and counts "OTA".
 Log lines: "recv FROM:PORT -> TO HEX TEXT"; "ready PORT" once listening.)";
 
 std::string Wire(const QString& text) {
@@ -77,6 +83,12 @@ int main(int argc, char** argv) {
       current().record = DefaultRecordFor(value().toInt(), "");
     } else if (arg == QStringLiteral("--record")) {
       current().record = Wire(value());
+    } else if (arg == QStringLiteral("--password")) {
+      current().password = Wire(value());
+    } else if (arg == QStringLiteral("--locked")) {
+      current().keysLocked = true;
+    } else if (arg == QStringLiteral("--config-mode")) {
+      current().configModeOn = true;
     } else if (arg == QStringLiteral("--restart-ms")) {
       simulator.SetRestartMs(value().toInt());
     } else if (arg == QStringLiteral("--port")) {

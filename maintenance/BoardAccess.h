@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "link/CommandLink.h"
+#include "link/DeviceListPanel.h"
+#include "operator/Operator.h"
+
+namespace quorvane {
+
+// What every maintenance command works with: the device list whose selected row is the one
+// current board, the link to send to it, and the person at the screen.
+struct BoardAccess {
+  DeviceListPanel& devices;
+  CommandLink& link;
+  Operator& person;
+
+  // The selected row's address, read at the moment of the call; nothing without a selection.
+  std::optional<std::string> SelectedIp() const {
+    return devices.SelectedCell(DeviceListPanel::kIp);
+  }
+};
+
+// The operator's text as wire bytes. The windows' boxes refuse, as it is typed, what GBK
+// cannot encode, so nothing here is ever dropped; nothing comes back only if that changed.
+std::optional<std::string> WireText(const QString& text);
+
+}  // namespace quorvane
