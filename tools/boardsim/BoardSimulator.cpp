@@ -1,6 +1,7 @@
 #include "tools/boardsim/BoardSimulator.h"
 
 #include <QNetworkDatagram>
+#include <utility>
 
 #include "link/SplitText.h"
 
@@ -24,19 +25,19 @@ const SimulatedBoard* BoardSimulator::Board(const std::string& ip) const {
   return nullptr;
 }
 
+SimulatedBoard* BoardSimulator::Board(const std::string& ip) {
+  return const_cast<SimulatedBoard*>(std::as_const(*this).Board(ip));
+}
+
 bool BoardSimulator::IsRestarting(const std::string& ip) const {
   const SimulatedBoard* board = Board(ip);
   return board && clock_.elapsed() < board->restartingUntilMs;
 }
 
 bool BoardSimulator::SetRecord(const std::string& ip, const std::string& record) {
-  for (SimulatedBoard& board : boards_) {
-    if (board.ip == ip) {
-      board.record = record;
-      return true;
-    }
-  }
-  return false;
+  SimulatedBoard* board = Board(ip);
+  if (board) board->record = record;
+  return board != nullptr;
 }
 
 std::string BoardSimulator::SearchAnswerOf(const SimulatedBoard& board) {
@@ -49,7 +50,7 @@ void BoardSimulator::OnReadyRead() {
     QNetworkDatagram datagram = socket_.receiveDatagram(kMaxUdpPayload);
     if (!datagram.isValid()) break;
     ReceivedDatagram logged{datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()),
-                            datagram.destinationAddress(), datagram.data(), clock_.elapsed()};
+                            datagram.destinationAddress(), datagram.data()};
     received_.push_back(logged);
     emit DatagramLogged(logged);
 

@@ -34,7 +34,6 @@ struct ReceivedDatagram {
   quint16 sourcePort = 0;
   QHostAddress destination;
   QByteArray bytes;
-  qint64 atMs = 0;  // when it arrived, on the simulator's clock
 };
 
 // Plays any number of boards behind one socket on the board port. A broadcast reaches every
@@ -54,6 +53,7 @@ class BoardSimulator : public QObject {
   const std::vector<ReceivedDatagram>& Received() const { return received_; }
   void ClearReceived() { received_.clear(); }
   const SimulatedBoard* Board(const std::string& ip) const;
+  SimulatedBoard* Board(const std::string& ip);
   // True while the board at this address is silent after storing a record.
   bool IsRestarting(const std::string& ip) const;
   // Replaces the record the board at this address holds; false when there is no such board.
