@@ -37,15 +37,27 @@ SettingsControls SettingsControlsOf(MainWindow& w) {
   return c;
 }
 
-MainScreen::MainScreen(CommandLink& link, Operator& person, const HostAddressSource& host)
+MqttControls MqttControlsOf(MainWindow& w) {
+  MqttControls c;
+  c.boxes = {w.mqtt地址编辑框, w.mqtt端口编辑框, w.mqtt账号编辑框, w.mqtt密码编辑框,
+             w.mqtt_ID编辑框,  w.mqtt订阅编辑框, w.mqtt发布编辑框};
+  c.generate = w.mqtt生成按钮;
+  c.fill = w.mqtt填入按钮;
+  c.saveTemplate = w.mqtt存模板按钮;
+  c.loadTemplate = w.mqtt使用模板按钮;
+  return c;
+}
+
+MainScreen::MainScreen(const ScreenServices& s)
     // The exit button ends the process at once with 0, as operators know it: no question, and
     // nothing to save, since nothing about boards outlives a run.
     : exitProcess([] { std::_Exit(0); }),
-      devices(*window.超级列表框1, *window.寻找按钮, link, person),
-      form(SettingsControlsOf(window), devices, host),
-      writer(*window.确认保存按钮, form, devices, link, person),
-      maintenance(BoardAccess{devices, link, person}),
-      maintenanceAnswers(devices, link, person, [this] { maintenance.OpenProhibitWindow(); }) {
+      devices(*window.超级列表框1, *window.寻找按钮, s.link, s.person),
+      form(SettingsControlsOf(window), devices, s.host),
+      writer(*window.确认保存按钮, form, devices, s.link, s.person),
+      maintenance(BoardAccess{devices, s.link, s.person}),
+      maintenanceAnswers(devices, s.link, s.person, [this] { maintenance.OpenProhibitWindow(); }),
+      mqtt(MqttControlsOf(window), devices, s.person, s.clock, TemplateFile(s.templatePath)) {
   devices.AttachReactions(replies);
   form.AttachReactions(replies);
   maintenanceAnswers.AttachReactions(replies);

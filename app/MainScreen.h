@@ -8,6 +8,7 @@
 #include "link/ReplyDispatcher.h"
 #include "maintenance/MaintenanceAnswers.h"
 #include "maintenance/MaintenanceMenu.h"
+#include "mqtt/MqttTools.h"
 #include "operator/Operator.h"
 #include "settings/HostAddresses.h"
 #include "settings/SettingsForm.h"
@@ -19,9 +20,18 @@ namespace quorvane {
 // The main window with every subsystem attached: each is handed the controls it owns and
 // registers its own reply reactions. The program gives it the real link and the real person;
 // tests give it theirs.
+// What the screen needs from the machine; the program passes the real ones, tests their own.
+struct ScreenServices {
+  CommandLink& link;
+  Operator& person;
+  const HostAddressSource& host;
+  const Clock& clock;
+  QString templatePath;  // the MQTT template file
+};
+
 class MainScreen {
  public:
-  MainScreen(CommandLink& link, Operator& person, const HostAddressSource& host);
+  explicit MainScreen(const ScreenServices& services);
 
   // Everything a received datagram sets off.
   void HandleDatagram(const QByteArray& bytes) const;
@@ -36,9 +46,11 @@ class MainScreen {
   SettingsWriter writer;
   MaintenanceMenu maintenance;
   MaintenanceAnswers maintenanceAnswers;
+  MqttTools mqtt;
 };
 
-// The controls of the settings form, taken from the main window.
+// The controls of the settings form and of the MQTT tools, taken from the main window.
 SettingsControls SettingsControlsOf(MainWindow& window);
+MqttControls MqttControlsOf(MainWindow& window);
 
 }  // namespace quorvane

@@ -17,7 +17,10 @@ int main(int argc, char** argv) {
   QtOperator person;
   SystemHostAddresses host;
   DeviceLink 数据报1;  // bound with the window; a failed bind only makes every send fail
-  MainScreen screen(数据报1, person, host);
+  SystemClock clock;
+  const QString templatePath =
+      QCoreApplication::applicationDirPath() + u'/' + TemplateFile::FileName();
+  MainScreen screen({数据报1, person, host, clock, templatePath});
   person.SetParentWindow(&screen.window);
   QObject::connect(&数据报1, &DeviceLink::DatagramReceived,
                    [&screen](const QByteArray& bytes) { screen.HandleDatagram(bytes); });

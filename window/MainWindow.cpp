@@ -55,6 +55,7 @@ QLabel* Picture(QWidget* parent, const QString& resource, QSize size) {
 
 constexpr QSize kBoardPictureSize(152, 152);
 constexpr QSize kDiagramSize(350, 230);
+constexpr QSize kMqttDiagramSize(272, 179);  // the others' proportions, in the room left
 
 }  // namespace
 
@@ -258,29 +259,29 @@ void MainWindow::BuildBemfaPage(QWidget* page) {
 }
 
 void MainWindow::BuildMqttPage(QWidget* page) {
-  // Seven rows, 30 px apart.
-  AT(标签8, Label(page, QStringLiteral("服务器地址")), 20, 8, 90, 22);
-  AT(mqtt地址编辑框, Edit(page), 115, 6, 250, 26);
-  AT(标签9, Label(page, QStringLiteral("服务器端口")), 20, 38, 90, 22);
-  AT(mqtt端口编辑框, Edit(page), 115, 36, 250, 26);
-  AT(标签10, Label(page, QStringLiteral("账号")), 20, 68, 90, 22);
-  AT(mqtt账号编辑框, Edit(page), 115, 66, 250, 26);
-  AT(标签11, Label(page, QStringLiteral("密码")), 20, 98, 90, 22);
-  AT(mqtt密码编辑框, Edit(page), 115, 96, 250, 26);
-  AT(标签12, Label(page, QStringLiteral("ClientID")), 20, 128, 90, 22);
-  AT(mqtt_ID编辑框, Edit(page), 115, 126, 250, 26);
-  AT(标签13, Label(page, QStringLiteral("Topic(订阅)")), 20, 158, 90, 22);
-  AT(mqtt订阅编辑框, Edit(page), 115, 156, 250, 26);
-  AT(标签14, Label(page, QStringLiteral("发布订阅")), 20, 188, 90, 22);
-  AT(mqtt发布编辑框, Edit(page), 115, 186, 250, 26);
-  AT(mqtt生成按钮, new QPushButton(QStringLiteral("生成"), page), 380, 6, 90, 28);
-  AT(mqtt填入按钮, new QPushButton(QStringLiteral("填入"), page), 380, 40, 90, 28);
-  AT(mqtt存模板按钮, new QPushButton(QStringLiteral("存模板"), page), 380, 74, 90, 28);
-  AT(mqtt使用模板按钮, new QPushButton(QStringLiteral("使用模板"), page), 380, 108, 90, 28);
-  AT(透明标签9, Label(page, QStringLiteral("注：此模式设置设备连接普通MQTT服务器")), 20, 218, 560,
-     22);
-  AT(图片框6, Picture(page, QStringLiteral(":/art/mode-mqtt.svg"), kDiagramSize), 600, 10, 350,
-     230);
+  AT(标签8, Label(page, QStringLiteral("服务器地址")), 8, 6, 80, 28);
+  AT(mqtt地址编辑框, Edit(page), 96, 7, 520, 28);
+  AT(标签9, Label(page, QStringLiteral("服务器端口")), 8, 40, 80, 28);
+  AT(mqtt端口编辑框, Edit(page), 96, 41, 264, 28);
+  AT(标签10, Label(page, QStringLiteral("账号")), 8, 72, 80, 28);
+  AT(mqtt账号编辑框, Edit(page), 96, 73, 520, 28);
+  AT(标签11, Label(page, QStringLiteral("密码")), 8, 104, 80, 28);
+  AT(mqtt密码编辑框, Edit(page), 96, 105, 520, 28);
+  AT(标签12, Label(page, QStringLiteral("ClientID")), 8, 136, 80, 28);
+  AT(mqtt_ID编辑框, Edit(page), 96, 137, 456, 28);
+  AT(mqtt生成按钮, new QPushButton(QStringLiteral("生成"), page), 560, 136, 56, 28);
+  AT(标签13, Label(page, QStringLiteral("Topic(订阅)")), 8, 168, 80, 28);
+  AT(mqtt订阅编辑框, Edit(page), 96, 169, 456, 28);
+  AT(mqtt填入按钮, new QPushButton(QStringLiteral("填入"), page), 560, 168, 56, 28);
+  AT(标签14, Label(page, QStringLiteral("发布订阅")), 8, 200, 80, 28);
+  AT(mqtt发布编辑框, Edit(page), 96, 201, 520, 28);
+  AT(mqtt存模板按钮, new QPushButton(QStringLiteral("存模板"), page), 632, 216, 72, 28);
+  AT(mqtt使用模板按钮, new QPushButton(QStringLiteral("使用模板"), page), 712, 216, 72, 28);
+  AT(透明标签9, Label(page, QStringLiteral("注：此模式设置设备连接普通MQTT服务器")), 646, 9, 304,
+     21);
+  // The boxes reach x = 616 and the template buttons y = 216: the diagram goes between.
+  AT(图片框6, Picture(page, QStringLiteral(":/art/mode-mqtt.svg"), kMqttDiagramSize), 640, 34,
+     kMqttDiagramSize.width(), kMqttDiagramSize.height());
 }
 
 void MainWindow::BuildBottomStrip() {

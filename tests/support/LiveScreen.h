@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/MainScreen.h"
 #include "link/DeviceLink.h"
 #include "operator/ScriptedOperator.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/FakeHostAddresses.h"
 #include "tests/support/ListClicks.h"
 
@@ -20,7 +22,8 @@ struct LiveScreen {
   void Open() {
     deviceLink = std::make_unique<DeviceLink>();
     ASSERT_TRUE(deviceLink->IsBound()) << "port 8114 is taken";
-    screen = std::make_unique<MainScreen>(*deviceLink, person, host);
+    screen = std::make_unique<MainScreen>(
+        ScreenServices{*deviceLink, person, host, clock, TemplatePath()});
     QObject::connect(deviceLink.get(), &DeviceLink::DatagramReceived,
                      [this](const QByteArray& bytes) { screen->HandleDatagram(bytes); });
     screen->window.show();
@@ -34,6 +37,9 @@ struct LiveScreen {
 
   ScriptedOperator person;
   FakeHostAddresses host;
+  FakeClock clock;
+  QTemporaryDir templateDirectory;  // every test starts without a template file
+  QString TemplatePath() const { return templateDirectory.filePath(QStringLiteral("模板.ini")); }
   std::unique_ptr<DeviceLink> deviceLink;
   std::unique_ptr<MainScreen> screen;
 };

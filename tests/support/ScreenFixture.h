@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/MainScreen.h"
 #include "operator/ScriptedOperator.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/FakeHostAddresses.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/Printers.h"
@@ -20,7 +22,8 @@ class ScreenFixture : public testing::Test {
  protected:
   ScreenFixture() {
     host.addresses = {"127.0.1.1", "192.168.7.23"};
-    screen = std::make_unique<MainScreen>(link, person, host);
+    screen =
+        std::make_unique<MainScreen>(ScreenServices{link, person, host, clock, TemplatePath()});
     screen->exitProcess = [this] { ++exitRequests; };
   }
 
@@ -47,6 +50,9 @@ class ScreenFixture : public testing::Test {
   RecordingLink link;
   ScriptedOperator person;
   FakeHostAddresses host;
+  FakeClock clock;
+  QTemporaryDir templateDirectory;  // every test starts without a template file
+  QString TemplatePath() const { return templateDirectory.filePath(QStringLiteral("模板.ini")); }
   std::unique_ptr<MainScreen> screen;
   int exitRequests = 0;
 };

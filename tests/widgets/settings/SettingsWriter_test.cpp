@@ -221,7 +221,8 @@ TEST_F(WriteSettings, RecordTakesOnlyWhatTheChosenModeWrites) {
        [&] {
          W().mqtt账号编辑框->clear();
          W().mqtt密码编辑框->clear();
-         W().mqtt订阅编辑框->setText(QStringLiteral("继电器/in"));
+         W().mqtt订阅编辑框->setText(QStringLiteral("继电器/in"));  // mirrored into publish
+         W().mqtt发布编辑框->setText(QStringLiteral("o"));
        },
        "parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|||c|\xBC\xCC\xB5\xE7\xC6\xF7/in|o"},
   };
