@@ -57,7 +57,10 @@ MainScreen::MainScreen(const ScreenServices& s)
       writer(*window.确认保存按钮, form, devices, s.link, s.person),
       maintenance(BoardAccess{devices, s.link, s.person}),
       maintenanceAnswers(devices, s.link, s.person, [this] { maintenance.OpenProhibitWindow(); }),
-      mqtt(MqttControlsOf(window), devices, s.person, s.clock, TemplateFile(s.templatePath)) {
+      mqtt(MqttControlsOf(window), devices, s.person, s.clock, TemplateFile(s.templatePath)),
+      httpGet(HttpGetControls{window.get编辑框, window.GET请求按钮1, window.返回内容标签,
+                              window.GET请求按钮},
+              s.person, s.fetch) {
   devices.AttachReactions(replies);
   form.AttachReactions(replies);
   maintenanceAnswers.AttachReactions(replies);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <functional>
 
+#include "http/HttpGetPanel.h"
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
 #include "link/ReplyDispatcher.h"
@@ -26,7 +27,8 @@ struct ScreenServices {
   Operator& person;
   const HostAddressSource& host;
   const Clock& clock;
-  QString templatePath;  // the MQTT template file
+  QString templatePath;                    // the MQTT template file
+  HttpGetPanel::Fetch fetch = FetchByGet;  // the HTTP_GET test's request
 };
 
 class MainScreen {
@@ -47,6 +49,7 @@ class MainScreen {
   MaintenanceMenu maintenance;
   MaintenanceAnswers maintenanceAnswers;
   MqttTools mqtt;
+  HttpGetPanel httpGet;
 };
 
 // The controls of the settings form and of the MQTT tools, taken from the main window.

@@ -22,8 +22,12 @@ class ScreenFixture : public testing::Test {
  protected:
   ScreenFixture() {
     host.addresses = {"127.0.1.1", "192.168.7.23"};
-    screen =
-        std::make_unique<MainScreen>(ScreenServices{link, person, host, clock, TemplatePath()});
+    auto fetch = [this](const std::string& url) {
+      fetched.push_back(url);
+      return fetchAnswer;
+    };
+    screen = std::make_unique<MainScreen>(
+        ScreenServices{link, person, host, clock, TemplatePath(), fetch});
     screen->exitProcess = [this] { ++exitRequests; };
   }
 
@@ -51,6 +55,8 @@ class ScreenFixture : public testing::Test {
   ScriptedOperator person;
   FakeHostAddresses host;
   FakeClock clock;
+  std::vector<std::string> fetched;  // the URLs the HTTP_GET test asked for; no network here
+  std::string fetchAnswer;
   QTemporaryDir templateDirectory;  // every test starts without a template file
   QString TemplatePath() const { return templateDirectory.filePath(QStringLiteral("模板.ini")); }
   std::unique_ptr<MainScreen> screen;

@@ -1,11 +1,60 @@
 #include "tools/boardsim/BoardSimulator.h"
 
+#include <httplib.h>
 #include <QNetworkDatagram>
+
 #include <utility>
 
 #include "link/SplitText.h"
 
 namespace quorvane {
+
+struct BoardSimulator::HttpBoard {
+  httplib::Server server;
+  std::thread thread;
+};
+
+BoardSimulator::~BoardSimulator() {
+  for (auto& board : httpBoards_) board->server.stop();
+  for (auto& board : httpBoards_) {
+    if (board->thread.joinable()) board->thread.join();
+  }
+}
+
+bool BoardSimulator::StartHttp(quint16 port) {
+  bool all = true;
+  for (const SimulatedBoard& board : boards_) {
+    const std::vector<std::string> pieces = SplitText(board.record, '|');
+    if (pieces.size() < 3 || pieces[2] != "3") continue;  // only boards in HTTP GET mode
+
+    auto http = std::make_unique<HttpBoard>();
+    const std::string ip = board.ip;
+    http->server.Get("/", [this, ip](const httplib::Request& request, httplib::Response& response) {
+      const std::string command = request.get_param_value("command");
+      {
+        std::lock_guard lock(httpMutex_);
+        httpRequests_.push_back(ip + " " + request.method + " " + request.target);
+      }
+      emit HttpRequestLogged(
+          QString::fromStdString(ip + " " + request.method + " " + request.target));
+      response.set_content("command " + command + " ok", "text/plain");
+    });
+    if (!http->server.bind_to_port(ip.c_str(), port)) {
+      all = false;
+      continue;
+    }
+    http->thread = std::thread([server = &http->server] { server->listen_after_bind(); });
+    // Until it runs, a stop would be missed and the thread never end.
+    while (!http->server.is_running()) std::this_thread::yield();
+    httpBoards_.push_back(std::move(http));
+  }
+  return all;
+}
+
+std::vector<std::string> BoardSimulator::HttpRequests() const {
+  std::lock_guard lock(httpMutex_);
+  return httpRequests_;
+}
 
 BoardSimulator::BoardSimulator(QObject* parent) : QObject(parent) {
   clock_.start();

@@ -5,7 +5,10 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QUdpSocket>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "constants/Board.h"
@@ -49,6 +52,13 @@ class BoardSimulator : public QObject {
   // does while restarting.
   void SetRestartMs(int ms) { restartMs_ = ms; }
   bool Start(quint16 port = kBoardPort);
+  ~BoardSimulator() override;
+
+  // Every board whose record is in HTTP GET mode answers "GET /?command=..." on its address
+  // at this port with "command <command> ok". False when any of them could not listen.
+  bool StartHttp(quint16 port = 80);
+  // The HTTP requests served so far, as "ADDRESS METHOD PATH", in order. Thread-safe.
+  std::vector<std::string> HttpRequests() const;
 
   const std::vector<ReceivedDatagram>& Received() const { return received_; }
   void ClearReceived() { received_.clear(); }
@@ -64,8 +74,11 @@ class BoardSimulator : public QObject {
 
  signals:
   void DatagramLogged(const ReceivedDatagram& datagram);
+  // From the HTTP threads; connect with a queued connection.
+  void HttpRequestLogged(const QString& line);
 
  private:
+  struct HttpBoard;
   void OnReadyRead();
   void Handle(SimulatedBoard& board, const QByteArray& bytes, const QHostAddress& peer,
               quint16 peerPort);
@@ -77,6 +90,9 @@ class BoardSimulator : public QObject {
   std::vector<ReceivedDatagram> received_;
   QElapsedTimer clock_;
   int restartMs_ = 1500;
+  std::vector<std::unique_ptr<HttpBoard>> httpBoards_;
+  mutable std::mutex httpMutex_;
+  std::vector<std::string> httpRequests_;
 };
 
 // A readable parameter record for a board that has not been written yet.

@@ -26,10 +26,12 @@ constexpr const char* kUsage =
   --boards N           N more boards at 127.0.0.2, 127.0.0.3, ...
   --restart-ms MS      silence after a record is stored or "rest" (default 1500)
   --port PORT          board port (default 8113)
+  --http-port PORT     where boards in HTTP GET mode (--mode 3) serve "/?command=..." (default 80)
 Each board answers "ss", "read", "qh" (ksok/sdok), "appz=?" (appz=0/1), "appz=0/1" (appz_ok),
 "password=..." (password=1/0) and "wifi=NAME|PASSWORD" (wifi_ok); it stores a parameter record,
 "sd"/"ks", "prohibit=0/1" and "szpassword=...", restarts on "rest" and counts "OTA".
-Log lines: "recv FROM:PORT -> TO HEX TEXT"; "ready PORT" once listening.)";
+Log lines: "recv FROM:PORT -> TO HEX TEXT"; "http ADDRESS METHOD PATH"; "ready PORT" once
+listening (after the HTTP boards).)";
 
 std::string Wire(const QString& text) {
   return Utf8ToGbk(text.toStdString()).value_or(text.toStdString());
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   BoardSimulator simulator;
   quint16 port = kBoardPort;
+  quint16 httpPort = 80;
 
   std::vector<SimulatedBoard> boards;
   auto addBoard = [&boards](std::string ip, int mode) {
@@ -91,6 +94,8 @@ int main(int argc, char** argv) {
       current().configModeOn = true;
     } else if (arg == QStringLiteral("--restart-ms")) {
       simulator.SetRestartMs(value().toInt());
+    } else if (arg == QStringLiteral("--http-port")) {
+      httpPort = static_cast<quint16>(value().toUInt());
     } else if (arg == QStringLiteral("--port")) {
       port = static_cast<quint16>(value().toUInt());
     } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
@@ -110,6 +115,13 @@ int main(int argc, char** argv) {
         << d.destination.toString() << ' ' << QString::fromLatin1(d.bytes.toHex()) << ' '
         << QString::fromStdString(GbkToUtf8(d.bytes.toStdString())) << Qt::endl;
   });
+  QObject::connect(
+      &simulator, &BoardSimulator::HttpRequestLogged, &application,
+      [&out](const QString& line) { out << "http " << line << Qt::endl; }, Qt::QueuedConnection);
+  if (!simulator.StartHttp(httpPort)) {
+    std::fprintf(stderr, "quorvane-boardsim: HTTP port %u not available; HTTP boards are off\n",
+                 static_cast<unsigned>(httpPort));
+  }
   out << "ready " << port << Qt::endl;
   return application.exec();
 }
