@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "help/NotesAddress.h"
+
 namespace quorvane {
 
 SettingsControls SettingsControlsOf(MainWindow& w) {
@@ -48,6 +50,19 @@ MqttControls MqttControlsOf(MainWindow& w) {
   return c;
 }
 
+HelpControls HelpControlsOf(MainWindow& w) {
+  HelpControls c;
+  c.faq = {w.超级链接框1, w.超级链接框2, w.超级链接框3, w.超级链接框4, w.超级链接框5,
+           w.超级链接框6, w.超级链接框7, w.超级链接框8, w.超级链接框13};
+  c.releaseNotes = w.超级链接框11;
+  c.companionApp = w.超级链接框12;
+  c.bemfaDocumentation = w.超级链接框9;
+  c.bemfaHome = w.超级链接框10;
+  return c;
+}
+
+std::string DefaultNotesUrl() { return NotesRequestUrl(QString::fromUtf8(kConfiguredNotesUrl)); }
+
 MainScreen::MainScreen(const ScreenServices& s)
     // The exit button ends the process at once with 0, as operators know it: no question, and
     // nothing to save, since nothing about boards outlives a run.
@@ -60,7 +75,8 @@ MainScreen::MainScreen(const ScreenServices& s)
       mqtt(MqttControlsOf(window), devices, s.person, s.clock, TemplateFile(s.templatePath)),
       httpGet(HttpGetControls{window.get编辑框, window.GET请求按钮1, window.返回内容标签,
                               window.GET请求按钮},
-              s.person, s.fetch) {
+              s.person, s.fetch),
+      help(HelpControlsOf(window), s.person, s.notesUrl, s.notesFetch) {
   devices.AttachReactions(replies);
   form.AttachReactions(replies);
   maintenanceAnswers.AttachReactions(replies);

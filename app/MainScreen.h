@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <functional>
 
+#include "help/HelpLinks.h"
 #include "http/HttpGetPanel.h"
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
@@ -21,14 +22,19 @@ namespace quorvane {
 // The main window with every subsystem attached: each is handed the controls it owns and
 // registers its own reply reactions. The program gives it the real link and the real person;
 // tests give it theirs.
+// The release notes' address the build was configured with, percent-encoded.
+std::string DefaultNotesUrl();
+
 // What the screen needs from the machine; the program passes the real ones, tests their own.
 struct ScreenServices {
   CommandLink& link;
   Operator& person;
   const HostAddressSource& host;
   const Clock& clock;
-  QString templatePath;                    // the MQTT template file
-  HttpGetPanel::Fetch fetch = FetchByGet;  // the HTTP_GET test's request
+  QString templatePath;                      // the MQTT template file
+  HttpGetPanel::Fetch fetch = FetchByGet;    // the HTTP_GET test's request
+  std::string notesUrl = DefaultNotesUrl();  // the release notes' address, as sent
+  ReleaseNotes::Fetch notesFetch = FetchByGet;
 };
 
 class MainScreen {
@@ -50,10 +56,12 @@ class MainScreen {
   MaintenanceAnswers maintenanceAnswers;
   MqttTools mqtt;
   HttpGetPanel httpGet;
+  HelpLinks help;
 };
 
 // The controls of the settings form and of the MQTT tools, taken from the main window.
 SettingsControls SettingsControlsOf(MainWindow& window);
 MqttControls MqttControlsOf(MainWindow& window);
+HelpControls HelpControlsOf(MainWindow& window);
 
 }  // namespace quorvane

@@ -33,6 +33,10 @@ class Operator {
   // An OK box.
   virtual void ShowMessage(const QString& text, const QString& caption = DefaultCaption(),
                            Icon icon = Icon::None) = 0;
+  // An OK box that waits for nobody: no owner window, not modal, returns at once; the main
+  // window stays usable while it is open.
+  virtual void ShowOwnerlessMessage(const QString& text,
+                                    const QString& caption = DefaultCaption()) = 0;
   // An OK/Cancel box; true only for OK (Cancel or closing the box refuses).
   virtual bool Confirm(const QString& text, const QString& caption) = 0;
   // One of the tool's own windows, modal until it closes; its result code.

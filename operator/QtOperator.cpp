@@ -4,10 +4,11 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+
+#include "operator/RevealInFileManager.h"
 
 namespace quorvane {
 
@@ -25,6 +26,14 @@ int RunBox(QWidget* parent, const QString& text, const QString& caption, QMessag
 void QtOperator::ShowMessage(const QString& text, const QString& caption, Icon icon) {
   RunBox(parent_, text, caption, icon == Icon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
          QMessageBox::Ok);
+}
+
+void QtOperator::ShowOwnerlessMessage(const QString& text, const QString& caption) {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, nullptr);
+  box->setTextFormat(Qt::PlainText);
+  box->setWindowModality(Qt::NonModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->show();
 }
 
 bool QtOperator::Confirm(const QString& text, const QString& caption) {
@@ -57,9 +66,6 @@ bool QtOperator::SetClipboardText(const QString& text) {
 
 bool QtOperator::OpenAddress(const QUrl& address) { return QDesktopServices::openUrl(address); }
 
-bool QtOperator::RevealFile(const QString& path) {
-  // Desktops differ in how a file manager selects one file; its folder opens everywhere.
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
-}
+bool QtOperator::RevealFile(const QString& path) { return RevealInFileManager(path); }
 
 }  // namespace quorvane

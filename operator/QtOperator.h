@@ -14,6 +14,8 @@ class QtOperator : public Operator {
 
   void ShowMessage(const QString& text, const QString& caption = DefaultCaption(),
                    Icon icon = Icon::None) override;
+  void ShowOwnerlessMessage(const QString& text,
+                            const QString& caption = DefaultCaption()) override;
   bool Confirm(const QString& text, const QString& caption) override;
   int RunModal(QDialog& window) override;
   std::optional<QString> ChooseSaveFile(const SaveFileRequest& request) override;

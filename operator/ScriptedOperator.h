@@ -39,6 +39,10 @@ class ScriptedOperator : public Operator {
     boxes.push_back({text, caption, icon, false});
   }
 
+  void ShowOwnerlessMessage(const QString& text, const QString& caption) override {
+    ownerlessBoxes.push_back({text, caption, Icon::None, false});
+  }
+
   bool Confirm(const QString& text, const QString& caption) override {
     boxes.push_back({text, caption, Icon::None, true});
     if (answers.empty()) {
@@ -112,6 +116,7 @@ class ScriptedOperator : public Operator {
   }
 
   std::vector<Box> boxes;
+  std::vector<Box> ownerlessBoxes;  // shown without waiting, in order
   std::deque<bool> answers;
   std::vector<QString> windows;  // objectNames of the modal windows run, in order
   std::deque<ModalScript> modalScripts;

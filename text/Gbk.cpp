@@ -1,6 +1,8 @@
 #include "text/Gbk.h"
 
 #include <iconv.h>
+
+#include <algorithm>
 #include <cerrno>
 
 namespace quorvane {
@@ -67,6 +69,30 @@ std::string GbkToUtf8(std::string_view gbk) {
     out.append(kReplacement);
     if (error == EINVAL) break;  // truncated character at the end
     gbk.remove_prefix(1);
+  }
+  return out;
+}
+
+std::string Utf8ToGbkReplacing(std::string_view utf8, char replacement) {
+  std::string out;
+  Converter converter("GBK", "UTF-8");
+  if (!converter.Valid()) return std::string(utf8.size(), replacement);
+  while (!utf8.empty()) {
+    const int error = converter.Convert(utf8, out);
+    if (error == 0) break;
+    out.push_back(replacement);
+    if (error == EINVAL) break;  // a character cut off at the end
+    // Past the character that has no GBK form (or the byte that starts no character).
+    const auto lead = static_cast<unsigned char>(utf8.front());
+    size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    length = std::min(length, utf8.size());
+    for (size_t i = 1; i < length; ++i) {
+      if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+        length = i;
+        break;
+      }
+    }
+    utf8.remove_prefix(length);
   }
   return out;
 }

@@ -14,4 +14,8 @@ std::string GbkToUtf8(std::string_view gbk);
 // silently replaced on the wire), and nothing when the C library has no GBK converter.
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 
+// UTF-8 to GBK bytes where whatever GBK lacks, and every byte that is not UTF-8, becomes the
+// replacement, as the platform converter of the notes' origin does.
+std::string Utf8ToGbkReplacing(std::string_view utf8, char replacement = '?');
+
 }  // namespace quorvane

@@ -26,8 +26,10 @@ class ScreenFixture : public testing::Test {
       fetched.push_back(url);
       return fetchAnswer;
     };
-    screen = std::make_unique<MainScreen>(
-        ScreenServices{link, person, host, clock, TemplatePath(), fetch});
+    // Called on the release-notes worker: only the function the test set, nothing of the screen.
+    auto notes = [this](const std::string& url) { return notesFetch(url); };
+    screen = std::make_unique<MainScreen>(ScreenServices{
+        link, person, host, clock, TemplatePath(), fetch, "http://notes.test/pc/notes.txt", notes});
     screen->exitProcess = [this] { ++exitRequests; };
   }
 
@@ -57,6 +59,9 @@ class ScreenFixture : public testing::Test {
   FakeClock clock;
   std::vector<std::string> fetched;  // the URLs the HTTP_GET test asked for; no network here
   std::string fetchAnswer;
+  std::function<std::string(const std::string&)> notesFetch = [](const std::string&) {
+    return std::string();
+  };
   QTemporaryDir templateDirectory;  // every test starts without a template file
   QString TemplatePath() const { return templateDirectory.filePath(QStringLiteral("模板.ini")); }
   std::unique_ptr<MainScreen> screen;
