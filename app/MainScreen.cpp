@@ -84,8 +84,9 @@ MainScreen::MainScreen(const ScreenServices& s)
   QObject::connect(window.退出按钮, &QPushButton::clicked, [this] { exitProcess(); });
 }
 
-void MainScreen::HandleDatagram(const QByteArray& bytes) const {
-  replies.HandleReply(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+void MainScreen::HandleDatagram(const QByteArray& bytes, const QString& sender) const {
+  replies.HandleReply(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                      sender.toStdString());
 }
 
 }  // namespace quorvane

@@ -42,7 +42,7 @@ class MainScreen {
   explicit MainScreen(const ScreenServices& services);
 
   // Everything a received datagram sets off.
-  void HandleDatagram(const QByteArray& bytes) const;
+  void HandleDatagram(const QByteArray& bytes, const QString& sender = {}) const;
 
   // Ends the process; replaceable so tests can watch the exit button.
   std::function<void()> exitProcess;

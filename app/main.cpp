@@ -23,7 +23,9 @@ int main(int argc, char** argv) {
   MainScreen screen({数据报1, person, host, clock, templatePath});
   person.SetParentWindow(&screen.window);
   QObject::connect(&数据报1, &DeviceLink::DatagramReceived,
-                   [&screen](const QByteArray& bytes) { screen.HandleDatagram(bytes); });
+                   [&screen](const QByteArray& bytes, const QString& sender) {
+                     screen.HandleDatagram(bytes, sender);
+                   });
 
   SingleInstanceGuard guard(kProgramName);
   if (!guard.IsOnlyInstance()) {

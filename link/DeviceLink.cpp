@@ -41,7 +41,9 @@ void DeviceLink::DrainPendingDatagrams() {
   while (socket_.hasPendingDatagrams()) {
     QNetworkDatagram datagram = socket_.receiveDatagram(kMaxDatagram);
     if (!datagram.isValid()) break;  // a receive error: drop it rather than spin on it
-    if (!datagram.data().isEmpty()) emit DatagramReceived(datagram.data());
+    if (datagram.data().isEmpty()) continue;
+    const QHostAddress sender(datagram.senderAddress().toIPv4Address());
+    emit DatagramReceived(datagram.data(), sender.toString());
   }
 }
 

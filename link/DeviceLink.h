@@ -33,8 +33,9 @@ class DeviceLink : public QObject, public CommandLink {
   bool BroadcastCommand(const std::string& text) override;
 
  signals:
-  // Once per received datagram of one byte or more, with its bytes.
-  void DatagramReceived(const QByteArray& bytes);
+  // Once per received datagram of one byte or more, with its bytes and the dotted IPv4
+  // address it came from.
+  void DatagramReceived(const QByteArray& bytes, const QString& sender);
 
  private:
   bool SendTo(const std::string& text, const QHostAddress& address);

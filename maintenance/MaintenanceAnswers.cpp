@@ -14,7 +14,7 @@ MaintenanceAnswers::MaintenanceAnswers(const DeviceListPanel& devices, CommandLi
 void MaintenanceAnswers::AttachReactions(ReplyDispatcher& replies) {
   for (const FollowUp& followUp : kFollowUps) {
     replies.Attach(followUp.kind, [this, followUp](const std::string&) {
-      AskFollowUp(followUp.question, followUp.command);
+      AskFollowUp(followUp.kind, followUp.question, followUp.command);
     });
   }
   for (const ResultBox& result : kResultBoxes) {
@@ -27,8 +27,22 @@ void MaintenanceAnswers::AttachReactions(ReplyDispatcher& replies) {
                  [this](const std::string&) { openProhibitWindow_(); });
 }
 
-void MaintenanceAnswers::AskFollowUp(const char* question, const char* command) {
-  if (!person_.Confirm(QString::fromUtf8(question), QString::fromUtf8(kFollowUpCaption))) return;
+void MaintenanceAnswers::OnceAtATime(ReplyKind kind, const std::function<void()>& show) {
+  if (!open_.insert(kind).second) return;  // its box is open already: this repeat is dropped
+  struct Close {
+    std::set<ReplyKind>& open;
+    ReplyKind kind;
+    ~Close() { open.erase(kind); }
+  } close{open_, kind};
+  show();
+}
+
+void MaintenanceAnswers::AskFollowUp(ReplyKind kind, const char* question, const char* command) {
+  bool ok = false;
+  OnceAtATime(kind, [&] {
+    ok = person_.Confirm(QString::fromUtf8(question), QString::fromUtf8(kFollowUpCaption));
+  });
+  if (!ok) return;
   // The selection as it is now: the question may have waited while the operator clicked.
   auto ip = devices_.SelectedCell(DeviceListPanel::kIp);
   if (!ip) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 
 #include "link/CommandLink.h"
 #include "link/DeviceListPanel.h"
@@ -20,12 +21,16 @@ class MaintenanceAnswers {
   void AttachReactions(ReplyDispatcher& replies);
 
  private:
-  void AskFollowUp(const char* question, const char* command);
+  void AskFollowUp(ReplyKind kind, const char* question, const char* command);
+  // Runs show unless a box of this kind is open already.
+  void OnceAtATime(ReplyKind kind, const std::function<void()>& show);
 
   const DeviceListPanel& devices_;
   CommandLink& link_;
   Operator& person_;
   std::function<void()> openProhibitWindow_;
+  // The kinds whose question or box is open now: a flood of one answer must not stack boxes.
+  std::set<ReplyKind> open_;
 };
 
 }  // namespace quorvane

@@ -38,7 +38,19 @@ int PieceCount(WorkMode mode) {
   return 9;
 }
 
-std::string EncodeParameterRecord(const DeviceParameters& p) {
+bool TravelsAsOnePiece(std::string_view piece) {
+  for (size_t i = 0; i < piece.size(); ++i) {
+    if (static_cast<unsigned char>(piece[i]) >= 0x80) {
+      if (i + 1 == piece.size()) return false;  // a lead byte would take the next "|" as its own
+      ++i;                                      // a double-byte character, whatever its trail
+    } else if (piece[i] == '|') {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<std::string> EncodeParameterRecord(const DeviceParameters& p) {
   const bool isStatic = p.ipMode == IpMode::Static;
   std::vector<std::string> pieces = {
       "parameter",
@@ -67,6 +79,7 @@ std::string EncodeParameterRecord(const DeviceParameters& p) {
   }
   std::string record;
   for (const std::string& piece : pieces) {
+    if (!TravelsAsOnePiece(piece)) return std::nullopt;
     if (!record.empty()) record += '|';
     record += piece;
   }

@@ -69,9 +69,13 @@ struct DecodedParameters : ParameterTexts {
   bool reconnectOnSilence = false;
 };
 
-// The record text to send: "parameter|" and the pieces, no terminator. Never fails; values
-// are used as they are (a value holding "|" must be refused before this is called).
-std::string EncodeParameterRecord(const DeviceParameters& parameters);
+// Whether the board reads the value back as one piece: no "|" of its own, and no GBK lead byte
+// at its end that would swallow the following "|".
+bool TravelsAsOnePiece(std::string_view piece);
+
+// The record text to send: "parameter|" and the pieces, no terminator, values as they are.
+// Nothing when a value would not travel as one piece.
+std::optional<std::string> EncodeParameterRecord(const DeviceParameters& parameters);
 
 // Nothing when the text does not begin with "parameter|" or has fewer than 6 pieces.
 std::optional<DecodedParameters> DecodeParameterRecord(std::string_view text);

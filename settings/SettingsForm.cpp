@@ -62,7 +62,9 @@ SettingsForm::SettingsForm(const SettingsControls& controls, const DeviceListPan
 
 void SettingsForm::AttachReactions(ReplyDispatcher& replies) {
   replies.Attach(ReplyKind::ParameterRecord,
-                 [this](const std::string& text) { ApplyParameterReply(text); });
+                 [this](const std::string& text, const std::string& sender) {
+                   ApplyParameterReply(text, sender);
+                 });
 }
 
 TextField& SettingsForm::Box(FormField field) const {
@@ -136,7 +138,11 @@ void SettingsForm::ShowParameters(const DecodedParameters& p) {
   }
 }
 
-void SettingsForm::ApplyParameterReply(const std::string& text) {
+void SettingsForm::ApplyParameterReply(const std::string& text, const std::string& sender) {
+  // Only the selected board's own record: anyone on the LAN can send one, and the write that
+  // follows goes to the selected board.
+  auto selected = devices_.SelectedCell(DeviceListPanel::kIp);
+  if (!selected || sender.empty() || *selected != sender) return;
   if (auto decoded = DecodeParameterRecord(text)) ShowParameters(*decoded);
 }
 

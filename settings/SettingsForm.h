@@ -29,8 +29,9 @@ class SettingsForm : public QObject {
   void AttachReactions(ReplyDispatcher& replies);
 
   void ShowParameters(const DecodedParameters& parameters);
-  // The reaction to a parameter record; a text that does not decode leaves the form alone.
-  void ApplyParameterReply(const std::string& text);
+  // The reaction to a parameter record: shown only when it comes from the selected row's
+  // address; a text that does not decode leaves the form alone.
+  void ApplyParameterReply(const std::string& text, const std::string& sender);
   DeviceParameters ReadParameters() const;
   void ClearSettingsForm();
   std::optional<std::string> DefaultStaticGateway() const;

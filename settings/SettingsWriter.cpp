@@ -17,7 +17,13 @@ void SettingsWriter::WriteSettings() {
     return;
   }
   if (form_.CheckedWorkMode() == WorkMode::TcpClient) form_.EnsureHeartbeatChosen();
-  ConfirmAndSend(EncodeParameterRecord(form_.ReadParameters()));
+  // The checks refuse every value that could not travel; this holds for anything they miss.
+  auto record = EncodeParameterRecord(form_.ReadParameters());
+  if (!record) {
+    person_.ShowMessage(QStringLiteral("设置中含有无法发送给设备的字符，请修改！"));
+    return;
+  }
+  ConfirmAndSend(*record);
 }
 
 void SettingsWriter::ConfirmAndSend(const std::string& record) {

@@ -25,7 +25,9 @@ struct LiveScreen {
     screen = std::make_unique<MainScreen>(
         ScreenServices{*deviceLink, person, host, clock, TemplatePath()});
     QObject::connect(deviceLink.get(), &DeviceLink::DatagramReceived,
-                     [this](const QByteArray& bytes) { screen->HandleDatagram(bytes); });
+                     [this](const QByteArray& bytes, const QString& sender) {
+                       screen->HandleDatagram(bytes, sender);
+                     });
     screen->window.show();
     screen->window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen->window));

@@ -42,8 +42,16 @@ class ScreenFixture : public testing::Test {
   }
 
   // A datagram as it would arrive from a board (UTF-8 test text, sent as GBK).
-  void Receive(const QString& text) { screen->HandleDatagram(Gbk(text)); }
-  void ReceiveBytes(const QByteArray& bytes) { screen->HandleDatagram(bytes); }
+  void Receive(const QString& text, const QString& from = {}) {
+    screen->HandleDatagram(Gbk(text), from);
+  }
+  void ReceiveBytes(const QByteArray& bytes, const QString& from = {}) {
+    screen->HandleDatagram(bytes, from);
+  }
+  // From the selected row's address, as that board's answers come.
+  void ReceiveFromSelected(const QString& text) {
+    Receive(text, FromGbk(screen->devices.SelectedCell(DeviceListPanel::kIp).value_or("")));
+  }
 
   static QByteArray Gbk(const QString& text) {
     return QByteArray::fromStdString(ToGbk(text).value());

@@ -1,7 +1,11 @@
 #include "tools/boardsim/BoardSimulator.h"
 
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <QNetworkDatagram>
+#include <cstring>
 
 #include <utility>
 
@@ -118,7 +122,7 @@ void BoardSimulator::Handle(SimulatedBoard& board, const QByteArray& bytes,
                             const QHostAddress& peer, quint16 peerPort) {
   if (clock_.elapsed() < board.restartingUntilMs) return;  // still restarting: deaf
   const std::string text = bytes.toStdString();
-  auto reply = [&](const std::string& answer) { Reply(answer, peer, peerPort); };
+  auto reply = [&](const std::string& answer) { Reply(answer, peer, peerPort, board.ip); };
   if (text == "ss") {
     reply(SearchAnswerOf(board));
   } else if (text == "read") {
@@ -157,11 +161,34 @@ void BoardSimulator::Restart(SimulatedBoard& board) {
   board.restartingUntilMs = clock_.elapsed() + restartMs_;
 }
 
-void BoardSimulator::Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort) {
+void BoardSimulator::Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort,
+                           const std::string& from) {
   // A broadcast from an unconfigured source arrives from 0.0.0.0; answer on loopback then.
   const QHostAddress to =
       peer == QHostAddress(QHostAddress::AnyIPv4) ? QHostAddress(QHostAddress::LocalHost) : peer;
-  socket_.writeDatagram(text.data(), static_cast<qint64>(text.size()), to, peerPort);
+  // From the board's own address, as a real board answers: IP_PKTINFO's ipi_spec_dst picks the
+  // source address (Qt's own sender option sets a field Linux ignores when sending).
+  sockaddr_in target{};
+  target.sin_family = AF_INET;
+  target.sin_port = htons(peerPort);
+  target.sin_addr.s_addr = htonl(to.toIPv4Address());
+  iovec payload{const_cast<char*>(text.data()), text.size()};
+  alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+  msghdr message{};
+  message.msg_name = &target;
+  message.msg_namelen = sizeof target;
+  message.msg_iov = &payload;
+  message.msg_iovlen = 1;
+  message.msg_control = control;
+  message.msg_controllen = sizeof control;
+  cmsghdr* header = CMSG_FIRSTHDR(&message);
+  header->cmsg_level = IPPROTO_IP;
+  header->cmsg_type = IP_PKTINFO;
+  header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+  in_pktinfo info{};
+  info.ipi_spec_dst.s_addr = htonl(QHostAddress(QString::fromStdString(from)).toIPv4Address());
+  std::memcpy(CMSG_DATA(header), &info, sizeof info);
+  ::sendmsg(static_cast<int>(socket_.socketDescriptor()), &message, 0);
 }
 
 std::string DefaultRecordFor(int workModeDigit, const std::string& customId) {

@@ -82,7 +82,8 @@ class BoardSimulator : public QObject {
   void OnReadyRead();
   void Handle(SimulatedBoard& board, const QByteArray& bytes, const QHostAddress& peer,
               quint16 peerPort);
-  void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort);
+  void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort,
+             const std::string& from);
   void Restart(SimulatedBoard& board);
 
   QUdpSocket socket_;

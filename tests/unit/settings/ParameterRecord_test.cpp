@@ -44,6 +44,38 @@ DeviceParameters MqttWithoutAccount() {
   return p;
 }
 
+TEST(EncodeParameterRecord, RefusesValuesThatWouldNotTravelAsOnePiece) {
+  struct Case {
+    const char* name;
+    std::string value;
+    bool travels;
+  } cases[] = {
+      {"plain", "relay/in", true},
+      {"a bar", "a|b", false},
+      {"a lone lead byte at the end", "ab\x81", false},
+      {"a double-byte character whose trail byte is 0x7C", "\xB0|x", true},
+      {"GBK text", "\xD3\xC3\xBB\xA7", true},
+      {"empty", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(TravelsAsOnePiece(c.value), c.travels);
+    DeviceParameters p = MqttWithoutAccount();
+    p.mqttPublishTopic = c.value;
+    EXPECT_EQ(EncodeParameterRecord(p).has_value(), c.travels);
+  }
+  // The example that used to re-encode to 13 pieces instead of 14.
+  auto decoded = DecodeParameterRecord("parameter|0|1|1|0|ID|1,1,1,1|1,1,1,1|1\x81");
+  ASSERT_TRUE(decoded);
+  DeviceParameters p;
+  p.workMode = WorkMode::TcpClient;
+  p.ipMode = IpMode::Static;
+  p.ipAddress = decoded->ipAddress;
+  p.gateway = decoded->gateway;
+  p.netmask = "1\x81";
+  EXPECT_FALSE(EncodeParameterRecord(p));
+}
+
 TEST(EncodeParameterRecord, WorkedExamplesByteForByte) {
   EXPECT_EQ(EncodeParameterRecord(TcpClientStaticWithCustomId()),
             "parameter|1|1|1|1|A01|192,168,1,50|192,168,1,1|255,255,255,0|192.168.1.10|8080|1|0|0");
@@ -121,7 +153,9 @@ TEST(ParameterRecord, EveryWorkModeSurvivesARoundTrip) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const DeviceParameters& p = c.parameters;
-    const std::string record = EncodeParameterRecord(p);
+    const std::optional<std::string> encoded = EncodeParameterRecord(p);
+    ASSERT_TRUE(encoded);
+    const std::string& record = *encoded;
     EXPECT_EQ(SplitText(record, '|').size(), c.pieces);
     EXPECT_EQ(static_cast<size_t>(PieceCount(p.workMode)), c.pieces);
     auto d = DecodeParameterRecord(record);

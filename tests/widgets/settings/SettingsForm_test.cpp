@@ -10,7 +10,14 @@ namespace {
 
 class SettingsFormTest : public ScreenFixture {
  protected:
-  void Record(const QString& text) { Receive(text); }
+  // A record from the selected board; without a selection a board is listed and selected first.
+  void Record(const QString& text) {
+    if (screen->devices.SelectedRow() < 0) {
+      Receive(QStringLiteral("IP,T01,10.9.9.9,2.3"));
+      screen->devices.SelectRow(screen->devices.RowCount() - 1);
+    }
+    ReceiveFromSelected(text);
+  }
   QStringList Mqtt() {
     return {W().mqtt地址编辑框->text(), W().mqtt端口编辑框->text(), W().mqtt账号编辑框->text(),
             W().mqtt密码编辑框->text(), W().mqtt_ID编辑框->text(),  W().mqtt订阅编辑框->text(),
@@ -87,11 +94,20 @@ TEST_F(SettingsFormTest, ShowsEachModeOnItsPage) {
   EXPECT_TRUE(W().断电记忆单选框->isChecked());
 }
 
-TEST_F(SettingsFormTest, DerivedTextsFromARecordWithoutSelectedRowLeaveTheIpEmpty) {
-  Record(QStringLiteral("parameter|0|2|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"));
-  EXPECT_EQ(W().透明标签10->text(), QStringLiteral("设备TCP地址：    端口：8282"));
-  Record(QStringLiteral("parameter|0|3|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0"));
-  EXPECT_EQ(W().get编辑框->text(), QStringLiteral("http:///?command=c1"));
+TEST_F(SettingsFormTest, RecordsCountOnlyFromTheSelectedBoard) {
+  const QString record = QStringLiteral("parameter|1|4|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|forged");
+  Receive(QStringLiteral("IP,A01,10.0.0.2,2.3"));
+  Receive(QStringLiteral("IP,B02,10.0.0.3,2.3"));
+  Receive(record, QStringLiteral("10.0.0.2"));  // nothing selected: nobody asked
+  screen->devices.SelectRow(1);
+  Receive(record, QStringLiteral("10.0.0.2"));   // another board
+  Receive(record, QStringLiteral("10.0.0.66"));  // a stranger
+  Receive(record);                               // no known sender
+  EXPECT_EQ(W().高级选择夹->currentIndex(), 0);
+  EXPECT_EQ(W().巴法云私钥编辑框->text(), QString());
+  Receive(record, QStringLiteral("10.0.0.3"));
+  EXPECT_EQ(W().高级选择夹->currentIndex(), 4);
+  EXPECT_EQ(W().巴法云私钥编辑框->text(), QStringLiteral("forged"));
 }
 
 TEST_F(SettingsFormTest, PartialRecordsChangeOnlyWhatTheyCarry) {

@@ -18,7 +18,7 @@ class WriteSettings : public ScreenFixture {
   // A board's record shown after a click on its row, as an operator would have it.
   void ReadBoard(const QString& record) {
     ClickRow(0);
-    Receive(record);
+    ReceiveFromSelected(record);
     link.sent.clear();
   }
   void Write() { Click(W().确认保存按钮); }
