@@ -1,6 +1,7 @@
 #include "link/DeviceLink.h"
 
 #include <QNetworkDatagram>
+#include <QNetworkInterface>
 
 #include "link/Ipv4Text.h"
 
@@ -21,8 +22,21 @@ DeviceLink::DeviceLink(quint16 localPort, quint16 devicePort, QHostAddress broad
 quint16 DeviceLink::LocalPort() const { return bound_ ? socket_.localPort() : 0; }
 
 bool DeviceLink::SendCommand(const std::string& text, const std::string& ip) {
-  if (!IsDottedIpv4(ip)) return false;
-  return SendTo(text, QHostAddress(QString::fromStdString(ip)));
+  // A command goes to one board: an address that reaches many (or none) is refused, whatever
+  // a search answer claimed.
+  if (!IsSingleHostAddress(ip)) return false;
+  const QHostAddress address(QString::fromStdString(ip));
+  if (IsLocalBroadcast(address)) return false;
+  return SendTo(text, address);
+}
+
+bool DeviceLink::IsLocalBroadcast(const QHostAddress& address) {
+  for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
+    for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
+      if (!entry.broadcast().isNull() && entry.broadcast() == address) return true;
+    }
+  }
+  return false;
 }
 
 bool DeviceLink::BroadcastCommand(const std::string& text) {

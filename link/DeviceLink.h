@@ -28,7 +28,9 @@ class DeviceLink : public QObject, public CommandLink {
   void SetDevicePort(quint16 port) { devicePort_ = port; }
   quint16 DevicePort() const { return devicePort_; }
 
-  // Only a dotted IPv4 address is accepted; nothing is resolved, so nothing can block.
+  // Only a dotted IPv4 address of one host is accepted: not 0.0.0.0/8, multicast, reserved,
+  // 255.255.255.255 or the broadcast address of a local interface. Nothing is resolved, so
+  // nothing can block.
   bool SendCommand(const std::string& text, const std::string& ip) override;
   bool BroadcastCommand(const std::string& text) override;
 
@@ -39,6 +41,7 @@ class DeviceLink : public QObject, public CommandLink {
 
  private:
   bool SendTo(const std::string& text, const QHostAddress& address);
+  static bool IsLocalBroadcast(const QHostAddress& address);
   void DrainPendingDatagrams();
 
   QUdpSocket socket_;

@@ -60,6 +60,7 @@ void DeviceListPanel::FindDevices() {
 }
 
 void DeviceListPanel::AddDeviceRow(const std::string& text) {
+  if (RowCount() >= kMaxRows) return;
   auto answer = ParseSearchAnswer(text);
   if (!answer) return;
   auto* item = new QTreeWidgetItem;

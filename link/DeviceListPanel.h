@@ -20,6 +20,9 @@ class DeviceListPanel : public QObject {
  public:
   enum Column { kInfo = 0, kIp = 1, kId = 2, kVersion = 3, kProhibit = 4 };
   static constexpr int kColumnCount = 5;
+  // Far above any real fleet; answers beyond it in one search are dropped, so a flood of
+  // answers cannot exhaust the tool.
+  static constexpr int kMaxRows = 10000;
 
   // Gives the list its column captions.
   DeviceListPanel(ReportListView& list, QPushButton& findButton, CommandLink& link,
@@ -34,7 +37,8 @@ class DeviceListPanel : public QObject {
   void SetPopupRequest(std::function<void(const QPoint&)> popup) { popup_ = std::move(popup); }
 
   void FindDevices();
-  // The reaction to a search answer: one row appended, or nothing for a text without address.
+  // The reaction to a search answer: one row appended, or nothing for a text without address,
+  // with an over-long cell, or once the list holds kMaxRows.
   void AddDeviceRow(const std::string& text);
   void ReadSelectedDevice();
 

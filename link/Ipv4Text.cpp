@@ -21,4 +21,12 @@ bool IsDottedIpv4(std::string_view text) {
   }
 }
 
+bool IsSingleHostAddress(std::string_view dotted) {
+  if (!IsDottedIpv4(dotted)) return false;
+  int first = 0;
+  for (size_t i = 0; i < dotted.size() && dotted[i] != '.'; ++i)
+    first = first * 10 + (dotted[i] - '0');
+  return first != 0 && first < 224;
+}
+
 }  // namespace quorvane

@@ -13,6 +13,9 @@ std::optional<SearchAnswer> ParseSearchAnswer(std::string_view text) {
   answer.id = fields[1];
   answer.ip = fields[2];
   if (fields.size() >= 4) answer.version = fields[3];
+  for (const std::string* cell : {&answer.id, &answer.ip, &answer.version}) {
+    if (cell->size() > kMaxSearchCellBytes) return std::nullopt;
+  }
   answer.prohibited = fields.size() >= 5 && fields[4] == "1";
   return answer;
 }

@@ -14,7 +14,11 @@ struct SearchAnswer {
   bool prohibited = false;  // field 5 is exactly "1"
 };
 
-// Fields split at ","; nothing when there are fewer than 3 (no address to list).
+// An ID, an address and a version are short; an answer with a longer one is no board's.
+inline constexpr size_t kMaxSearchCellBytes = 64;
+
+// Fields split at ","; nothing when there are fewer than 3 (no address to list) or when the
+// ID, address or version is longer than kMaxSearchCellBytes.
 std::optional<SearchAnswer> ParseSearchAnswer(std::string_view text);
 
 // The firmware version cell read as a number the way an operator would read it: leading

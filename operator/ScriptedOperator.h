@@ -45,6 +45,11 @@ class ScriptedOperator : public Operator {
 
   bool Confirm(const QString& text, const QString& caption) override {
     boxes.push_back({text, caption, Icon::None, true});
+    if (whileAsking) {  // what arrives while the question waits, as a nested event loop runs it
+      auto during = std::move(whileAsking);
+      whileAsking = nullptr;
+      during();
+    }
     if (answers.empty()) {
       ADD_FAILURE() << "unexpected question: " << text.toStdString();
       return false;
@@ -118,7 +123,8 @@ class ScriptedOperator : public Operator {
   std::vector<Box> boxes;
   std::vector<Box> ownerlessBoxes;  // shown without waiting, in order
   std::deque<bool> answers;
-  std::vector<QString> windows;  // objectNames of the modal windows run, in order
+  std::function<void()> whileAsking;  // run once inside the next question, before its answer
+  std::vector<QString> windows;       // objectNames of the modal windows run, in order
   std::deque<ModalScript> modalScripts;
   std::vector<SaveFileRequest> saveRequests;
   std::deque<QString> saveAnswers;  // an empty path plays Cancel

@@ -1,5 +1,6 @@
 #include "settings/SettingsChecks.h"
 
+#include "constants/Board.h"
 #include "text/GbkText.h"
 
 namespace quorvane {
@@ -34,6 +35,27 @@ std::optional<CheckFailure> FirstUnsafe(const SettingsSnapshot& f) {
   return std::nullopt;
 }
 
+// A record must fit one datagram. Everything but the written values takes less than this.
+constexpr qsizetype kRecordOverheadBytes = 128;
+
+std::optional<CheckFailure> FirstTooLong(const SettingsSnapshot& f) {
+  qsizetype total = kRecordOverheadBytes;
+  const FormFieldSpec* longest = nullptr;
+  qsizetype longestBytes = -1;
+  for (const FormFieldSpec& spec : kFormFields) {
+    if (!IsWritten(spec, f)) continue;
+    const qsizetype bytes = GbkByteCount(f[spec.field]).value_or(0);
+    total += bytes;
+    if (bytes > longestBytes) {
+      longest = &spec;
+      longestBytes = bytes;
+    }
+  }
+  if (total <= kMaxUdpPayload || !longest) return std::nullopt;
+  return CheckFailure{QString::fromUtf8(longest->name) + QStringLiteral("中的内容过长，请修改！"),
+                      longest->field};
+}
+
 }  // namespace
 
 bool IsWritten(const FormFieldSpec& spec, const SettingsSnapshot& form) {
@@ -55,7 +77,8 @@ std::optional<CheckFailure> CheckSettings(const SettingsSnapshot& f) {
   }
   if (!f.workMode) return Message("请选择一种工作模式！");
   if (auto failure = FirstEmptyOfMode(f, *f.workMode)) return failure;
-  return FirstUnsafe(f);
+  if (auto failure = FirstUnsafe(f)) return failure;
+  return FirstTooLong(f);
 }
 
 }  // namespace quorvane

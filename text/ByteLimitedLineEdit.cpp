@@ -1,5 +1,7 @@
 #include "text/ByteLimitedLineEdit.h"
 
+#include <limits>
+
 #include "text/GbkText.h"
 
 namespace quorvane {
@@ -26,6 +28,9 @@ ByteLimitedLineEdit::ByteLimitedLineEdit(int maxBytes, GbkInputValidator::Kind k
       kind_(kind),
       validator_(new GbkInputValidator(maxBytes, kind, this)) {
   setValidator(validator_);
+  // QLineEdit cuts any text over 32,767 characters by default, typed or set; a board's value
+  // shown here must stay whole, so that what is written is what was shown.
+  setMaxLength(std::numeric_limits<int>::max());
 }
 
 void ByteLimitedLineEdit::SetInputLimit(int maxBytes, GbkInputValidator::Kind kind) {

@@ -5,6 +5,7 @@
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 
 #include "tests/support/Printers.h"
 
@@ -43,6 +44,27 @@ TEST(DeviceLink, RefusesAddressesThatAreNotDottedIpv4) {
     EXPECT_FALSE(link.SendCommand("read", ip));
   }
   EXPECT_FALSE(link.SendCommand(std::string(70000, 'x'), "127.0.0.1"));  // too big for UDP
+}
+
+TEST(DeviceLink, RefusesTargetsThatAreNotOneBoard) {
+  // A second interface inside this private namespace, so that it has a broadcast address.
+  ASSERT_EQ(std::system("ip link add q0 type veth peer name q1 && "
+                        "ip addr add 10.77.0.1/24 brd + dev q0 && ip link set q0 up && "
+                        "ip link set q1 up"),
+            0);
+  QUdpSocket board;
+  ASSERT_TRUE(board.bind(QHostAddress::AnyIPv4, DeviceLink::kDevicePort));
+  DeviceLink link;
+  ASSERT_TRUE(link.IsBound());
+  for (const char* many : {"255.255.255.255", "0.0.0.0", "0.0.0.9", "224.0.0.1", "239.255.255.250",
+                           "240.0.0.1", "10.77.0.255"}) {
+    SCOPED_TRACE(many);
+    EXPECT_FALSE(link.SendCommand("read", many));
+  }
+  EXPECT_TRUE(link.SendCommand("read", "127.0.0.2"));  // loopback boards stay allowed
+  QNetworkDatagram first = WaitForDatagram(board);
+  EXPECT_EQ(first.destinationAddress(), QHostAddress(QStringLiteral("127.0.0.2")));
+  EXPECT_FALSE(board.hasPendingDatagrams());
 }
 
 TEST(DeviceLink, WithoutItsPortEverySendFailsAndStartUpGoesOn) {

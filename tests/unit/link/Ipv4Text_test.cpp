@@ -18,5 +18,18 @@ TEST(IsDottedIpv4, AcceptsOnlyFourNumbersUpTo255) {
   }
 }
 
+TEST(IsSingleHostAddress, RefusesWhatReachesManyOrNone) {
+  for (const char* host :
+       {"127.0.0.1", "127.0.0.2", "192.168.1.50", "10.0.0.255", "1.0.0.0", "223.255.255.255"}) {
+    SCOPED_TRACE(host);
+    EXPECT_TRUE(IsSingleHostAddress(host));
+  }
+  for (const char* many : {"0.0.0.0", "0.1.2.3", "224.0.0.1", "239.255.255.250", "240.0.0.1",
+                           "255.255.255.255", "not an address"}) {
+    SCOPED_TRACE(many);
+    EXPECT_FALSE(IsSingleHostAddress(many));
+  }
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -189,6 +189,17 @@ TEST(CheckSettings, RefusesValuesThatWouldShiftThePieces) {
   }
 }
 
+TEST(CheckSettings, ARecordThatWouldNotFitOneDatagramNamesItsLongestField) {
+  SettingsSnapshot form = ValidMqttForm();
+  form[FormField::MqttPassword] = QString(40000, u'p');
+  EXPECT_FALSE(CheckSettings(form).has_value());  // long, and still whole in one datagram
+  form[FormField::MqttClientId] = QString(30000, u'c');
+  auto failure = CheckSettings(form);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->message, QStringLiteral("MQTT密码中的内容过长，请修改！"));
+  EXPECT_EQ(failure->focus, FormField::MqttPassword);
+}
+
 TEST(CheckSettings, BarsInFieldsTheModeDoesNotWriteDoNotMatter) {
   SettingsSnapshot form = ValidMqttForm();
   form[FormField::BemfaKey] = QStringLiteral("a|b");

@@ -1,5 +1,7 @@
 #include "link/DeviceListPanel.h"
 
+#include "link/SearchAnswer.h"
+
 #include <QTest>
 #include <random>
 
@@ -127,6 +129,26 @@ TEST_F(DeviceList, RightClickAsksForThePopupOnlyWithASelectedRow) {
   QTest::mouseClick(W().超级列表框1->viewport(), Qt::RightButton, {}, row.center());
   EXPECT_EQ(popups, 1);
   EXPECT_TRUE(link.sent.empty());  // a right click reads nothing
+}
+
+TEST_F(DeviceList, TheListAndItsCellsAreBounded) {
+  const std::string longCell(kMaxSearchCellBytes + 1, 'x');
+  ReceiveBytes(QByteArray::fromStdString("IP," + longCell + ",10.0.0.1,2.3"));
+  ReceiveBytes(QByteArray::fromStdString("IP,A,10.0.0.1," + longCell));
+  ReceiveBytes(QByteArray::fromStdString("IP,A," + longCell + ",2.3"));
+  EXPECT_EQ(Rows(), 0);
+  const std::string longest(kMaxSearchCellBytes, 'y');
+  ReceiveBytes(QByteArray::fromStdString("IP," + longest + ",10.0.0.1,2.3"));
+  EXPECT_EQ(Rows(), 1);
+  for (int i = 1; i < DeviceListPanel::kMaxRows + 50; ++i) {
+    Receive(QStringLiteral("IP,B%1,10.0.%2.%3,2.3").arg(i).arg(i / 250).arg(i % 250 + 1));
+  }
+  EXPECT_EQ(Rows(), DeviceListPanel::kMaxRows);
+  EXPECT_EQ(W().超级列表框1->topLevelItem(Rows() - 1)->text(2),
+            QStringLiteral("B%1").arg(DeviceListPanel::kMaxRows - 1));
+  Click(W().寻找按钮);  // a new search starts a new list
+  Receive(QStringLiteral("IP,NEW,10.0.0.1,2.3"));
+  EXPECT_EQ(Rows(), 1);
 }
 
 TEST_F(DeviceList, AnyDatagramIsHandledWithoutHarm) {

@@ -79,6 +79,23 @@ TEST_F(MaintenanceAnswersTest, ResultAnswersOnlyInform) {
   EXPECT_TRUE(person.windows.empty());
 }
 
+TEST_F(MaintenanceAnswersTest, AFloodOfOneAnswerOpensOneQuestion) {
+  screen->devices.SelectRow(0);
+  person.answers = {false, true};  // the inner question is answered first
+  person.whileAsking = [this] {
+    for (int i = 0; i < 1000; ++i) Receive(QStringLiteral("ksok"));  // dropped: its box is open
+    Receive(QStringLiteral("appz=0"));  // another kind may still ask, above it
+  };
+  Receive(QStringLiteral("ksok"));
+  ASSERT_EQ(person.boxes.size(), 2u);
+  EXPECT_TRUE(person.boxes[1].text.contains(QStringLiteral("上电30秒")));
+  EXPECT_EQ(link.sent, (Sent{{"sd", "10.0.0.2"}}));  // the appz question was refused
+  // Closed again: the next answer asks again.
+  person.answers = {false};
+  Receive(QStringLiteral("ksok"));
+  EXPECT_EQ(person.boxes.size(), 3u);
+}
+
 TEST_F(MaintenanceAnswersTest, AcceptedPasswordOpensTheProhibitWindowAndAnswersNestInside) {
   screen->devices.SelectRow(0);
   // While the prohibit window waits for the person, a key-lock answer arrives and asks above it.

@@ -238,6 +238,18 @@ TEST_F(WriteSettings, RecordTakesOnlyWhatTheChosenModeWrites) {
   }
 }
 
+TEST_F(WriteSettings, ALongValueShownWholeIsWrittenWhole) {
+  const std::string password(40000, 'p');  // more than an edit box keeps by default
+  ReadBoard(QString::fromStdString("parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|a|" +
+                                   password + "|c|s|o"));
+  EXPECT_EQ(W().mqtt密码编辑框->text().size(), 40000);
+  person.answers = {true};
+  Write();
+  ASSERT_EQ(Records().size(), 1u);
+  EXPECT_EQ(Records()[0].text,
+            "parameter|0|5|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|h|1883|a|" + password + "|c|s|o");
+}
+
 TEST_F(WriteSettings, HeartbeatChoiceStaysEvenWhenCancelled) {
   ReadBoard(QStringLiteral("parameter|0|1|0|0|ID|0,0,0,0|0,0,0,0|0,0,0,0|s|1|0|0|0"));
   CheckOnly(screen->form.HeartbeatRadios(), nullptr);
