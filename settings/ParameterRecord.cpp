@@ -77,6 +77,8 @@ std::optional<std::string> EncodeParameterRecord(const DeviceParameters& p) {
     case WorkMode::TcpServer:
     case WorkMode::HttpGet: break;
   }
+  // An empty last piece leaves nothing after the last "|", and the board counts one piece less.
+  if (pieces.back().empty()) return std::nullopt;
   std::string record;
   for (const std::string& piece : pieces) {
     if (!TravelsAsOnePiece(piece)) return std::nullopt;

@@ -74,7 +74,8 @@ struct DecodedParameters : ParameterTexts {
 bool TravelsAsOnePiece(std::string_view piece);
 
 // The record text to send: "parameter|" and the pieces, no terminator, values as they are.
-// Nothing when a value would not travel as one piece.
+// Nothing when a value would not travel as one piece, or when the last value is empty (the
+// board would count one piece less).
 std::optional<std::string> EncodeParameterRecord(const DeviceParameters& parameters);
 
 // Nothing when the text does not begin with "parameter|" or has fewer than 6 pieces.

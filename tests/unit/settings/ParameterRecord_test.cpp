@@ -61,9 +61,13 @@ TEST(EncodeParameterRecord, RefusesValuesThatWouldNotTravelAsOnePiece) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(TravelsAsOnePiece(c.value), c.travels);
     DeviceParameters p = MqttWithoutAccount();
-    p.mqttPublishTopic = c.value;
+    p.mqttAccount = c.value;  // a piece in the middle of the record
     EXPECT_EQ(EncodeParameterRecord(p).has_value(), c.travels);
   }
+  // Found by fuzzing: an empty last value left the record one piece short on the way back.
+  DeviceParameters emptyLast = MqttWithoutAccount();
+  emptyLast.mqttPublishTopic.clear();
+  EXPECT_FALSE(EncodeParameterRecord(emptyLast));
   // The example that used to re-encode to 13 pieces instead of 14.
   auto decoded = DecodeParameterRecord("parameter|0|1|1|0|ID|1,1,1,1|1,1,1,1|1\x81");
   ASSERT_TRUE(decoded);
