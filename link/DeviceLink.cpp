@@ -4,6 +4,7 @@
 #include <QNetworkInterface>
 
 #include "link/Ipv4Text.h"
+#include "link/ReceiveBuffer.h"
 
 namespace quorvane {
 
@@ -16,6 +17,7 @@ DeviceLink::DeviceLink(quint16 localPort, quint16 devicePort, QHostAddress broad
     socket_.close();
     return;
   }
+  receiveBufferBytes_ = RaiseReceiveBuffer(socket_.socketDescriptor());
   connect(&socket_, &QUdpSocket::readyRead, this, &DeviceLink::DrainPendingDatagrams);
 }
 

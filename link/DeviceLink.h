@@ -25,6 +25,8 @@ class DeviceLink : public QObject, public CommandLink {
   // False when the local port could not be bound: then nothing is ever sent or received.
   bool IsBound() const { return bound_; }
   quint16 LocalPort() const;
+  // What the socket's receive buffer holds, in bytes: raised at start for large fleets.
+  int ReceiveBufferBytes() const { return receiveBufferBytes_; }
   void SetDevicePort(quint16 port) { devicePort_ = port; }
   quint16 DevicePort() const { return devicePort_; }
 
@@ -46,6 +48,7 @@ class DeviceLink : public QObject, public CommandLink {
 
   QUdpSocket socket_;
   bool bound_ = false;
+  int receiveBufferBytes_ = 0;
   quint16 devicePort_;
   QHostAddress broadcastAddress_;
 };

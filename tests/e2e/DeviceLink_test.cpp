@@ -2,10 +2,14 @@
 #include "link/DeviceLink.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTest>
+
 #include <cstdlib>
+
+#include "link/ReceiveBuffer.h"
 
 #include "tests/support/Printers.h"
 
@@ -65,6 +69,16 @@ TEST(DeviceLink, RefusesTargetsThatAreNotOneBoard) {
   QNetworkDatagram first = WaitForDatagram(board);
   EXPECT_EQ(first.destinationAddress(), QHostAddress(QStringLiteral("127.0.0.2")));
   EXPECT_FALSE(board.hasPendingDatagrams());
+}
+
+TEST(DeviceLink, RaisesItsReceiveBufferForLargeFleets) {
+  DeviceLink link;
+  ASSERT_TRUE(link.IsBound());
+  if (geteuid() == 0) {
+    EXPECT_GE(link.ReceiveBufferBytes(), kWantedReceiveBufferBytes);  // the forced size
+  } else {
+    EXPECT_GT(link.ReceiveBufferBytes(), 0);  // as far as the system's limit allows
+  }
 }
 
 TEST(DeviceLink, WithoutItsPortEverySendFailsAndStartUpGoesOn) {

@@ -61,21 +61,34 @@ std::vector<std::string> BoardSimulator::HttpRequests() const {
 }
 
 BoardSimulator::BoardSimulator(QObject* parent) : QObject(parent) {
+  paceTimer_.setInterval(0);
+  connect(&paceTimer_, &QTimer::timeout, this, &BoardSimulator::SendPaced);
   clock_.start();
   connect(&socket_, &QUdpSocket::readyRead, this, &BoardSimulator::OnReadyRead);
 }
 
-void BoardSimulator::AddBoard(SimulatedBoard board) { boards_.push_back(std::move(board)); }
+void BoardSimulator::AddBoard(SimulatedBoard board) {
+  byAddress_[QHostAddress(QString::fromStdString(board.ip)).toIPv4Address()] = boards_.size();
+  boards_.push_back(std::move(board));
+}
+
+std::string BoardAddress(size_t index) {
+  // 127.0.0.2 onward, passing over every x.x.x.255.
+  quint32 address = (127u << 24) + 2;
+  for (size_t i = 0; i < index; ++i) {
+    ++address;
+    if ((address & 0xFF) == 0xFF) ++address;
+  }
+  return QHostAddress(address).toString().toStdString();
+}
 
 bool BoardSimulator::Start(quint16 port) {
   return socket_.bind(QHostAddress::AnyIPv4, port, QUdpSocket::DontShareAddress);
 }
 
 const SimulatedBoard* BoardSimulator::Board(const std::string& ip) const {
-  for (const SimulatedBoard& board : boards_) {
-    if (board.ip == ip) return &board;
-  }
-  return nullptr;
+  auto found = byAddress_.find(QHostAddress(QString::fromStdString(ip)).toIPv4Address());
+  return found == byAddress_.end() ? nullptr : &boards_[found->second];
 }
 
 SimulatedBoard* BoardSimulator::Board(const std::string& ip) {
@@ -108,12 +121,13 @@ void BoardSimulator::OnReadyRead() {
     emit DatagramLogged(logged);
 
     const QHostAddress to = datagram.destinationAddress();
-    const bool broadcast = to == QHostAddress(QHostAddress::Broadcast);
-    for (SimulatedBoard& board : boards_) {
-      if (broadcast || to == QHostAddress(QString::fromStdString(board.ip))) {
-        Handle(board, datagram.data(), datagram.senderAddress(),
-               static_cast<quint16>(datagram.senderPort()));
+    const auto peerPort = static_cast<quint16>(datagram.senderPort());
+    if (to == QHostAddress(QHostAddress::Broadcast)) {
+      for (SimulatedBoard& board : boards_) {
+        Handle(board, datagram.data(), datagram.senderAddress(), peerPort);
       }
+    } else if (auto found = byAddress_.find(to.toIPv4Address()); found != byAddress_.end()) {
+      Handle(boards_[found->second], datagram.data(), datagram.senderAddress(), peerPort);
     }
   }
 }
@@ -163,6 +177,29 @@ void BoardSimulator::Restart(SimulatedBoard& board) {
 
 void BoardSimulator::Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort,
                            const std::string& from) {
+  if (paceMicros_ > 0) {
+    paced_.push_back({text, peer, peerPort, from});
+    if (!paceTimer_.isActive()) paceTimer_.start();
+    return;
+  }
+  SendNow(text, peer, peerPort, from);
+}
+
+void BoardSimulator::SendPaced() {
+  // One answer every paceMicros_, as far as the clock has come.
+  const qint64 now = clock_.nsecsElapsed() / 1000;
+  if (nextPacedMicros_ < now - paceMicros_) nextPacedMicros_ = now;
+  while (!paced_.empty() && nextPacedMicros_ <= now) {
+    const PacedAnswer answer = std::move(paced_.front());
+    paced_.pop_front();
+    SendNow(answer.text, answer.peer, answer.peerPort, answer.from);
+    nextPacedMicros_ += paceMicros_;
+  }
+  if (paced_.empty()) paceTimer_.stop();
+}
+
+void BoardSimulator::SendNow(const std::string& text, const QHostAddress& peer, quint16 peerPort,
+                             const std::string& from) {
   // A broadcast from an unconfigured source arrives from 0.0.0.0; answer on loopback then.
   const QHostAddress to =
       peer == QHostAddress(QHostAddress::AnyIPv4) ? QHostAddress(QHostAddress::LocalHost) : peer;

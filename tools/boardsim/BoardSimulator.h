@@ -4,11 +4,14 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
+#include <QTimer>
 #include <QUdpSocket>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "constants/Board.h"
@@ -51,6 +54,9 @@ class BoardSimulator : public QObject {
   // How long a board stays silent after storing a record or a restart command, as a real one
   // does while restarting.
   void SetRestartMs(int ms) { restartMs_ = ms; }
+  // 0: every board answers at once (a burst); otherwise one answer every this many
+  // microseconds.
+  void SetAnswerPaceMicros(qint64 micros) { paceMicros_ = micros; }
   bool Start(quint16 port = kBoardPort);
   ~BoardSimulator() override;
 
@@ -84,10 +90,24 @@ class BoardSimulator : public QObject {
               quint16 peerPort);
   void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort,
              const std::string& from);
+  void SendNow(const std::string& text, const QHostAddress& peer, quint16 peerPort,
+               const std::string& from);
+  void SendPaced();
   void Restart(SimulatedBoard& board);
 
   QUdpSocket socket_;
   std::vector<SimulatedBoard> boards_;
+  std::unordered_map<quint32, size_t> byAddress_;  // IPv4 address -> index in boards_
+  struct PacedAnswer {
+    std::string text;
+    QHostAddress peer;
+    quint16 peerPort;
+    std::string from;
+  };
+  std::deque<PacedAnswer> paced_;
+  QTimer paceTimer_;
+  qint64 paceMicros_ = 0;
+  qint64 nextPacedMicros_ = 0;
   std::vector<ReceivedDatagram> received_;
   QElapsedTimer clock_;
   int restartMs_ = 1500;
@@ -95,6 +115,10 @@ class BoardSimulator : public QObject {
   mutable std::mutex httpMutex_;
   std::vector<std::string> httpRequests_;
 };
+
+// The address of the board with this index when many are made: 127.0.0.2 onward, passing
+// over every address ending in 255 (after 127.0.0.254 comes 127.0.1.0).
+std::string BoardAddress(size_t index);
 
 // A readable parameter record for a board that has not been written yet.
 std::string DefaultRecordFor(int workModeDigit, const std::string& customId);

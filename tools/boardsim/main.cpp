@@ -23,7 +23,8 @@ constexpr const char* kUsage =
   --password TEXT      its access password (default 5937)
   --locked             its push-buttons start locked
   --config-mode        its power-up configuration mode starts on
-  --boards N           N more boards at 127.0.0.2, 127.0.0.3, ...
+  --boards N           N more boards at 127.0.0.2, 127.0.0.3, ... (127.0.1.0 after .254)
+  --pace-us MICROS     answer one board every MICROS microseconds (default 0: all at once)
   --restart-ms MS      silence after a record is stored or "rest" (default 1500)
   --port PORT          board port (default 8113)
   --http-port PORT     where boards in HTTP GET mode (--mode 3) serve "/?command=..." (default 80)
@@ -73,8 +74,7 @@ int main(int argc, char** argv) {
     } else if (arg == QStringLiteral("--boards")) {
       const int count = value().toInt();
       for (int n = 0; n < count; ++n) {
-        addBoard("127.0.0." + std::to_string(boards.size() + 2),
-                 static_cast<int>(boards.size()) % 5 + 1);
+        addBoard(BoardAddress(boards.size()), static_cast<int>(boards.size()) % 5 + 1);
       }
     } else if (arg == QStringLiteral("--id")) {
       current().id = Wire(value());
@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
       current().keysLocked = true;
     } else if (arg == QStringLiteral("--config-mode")) {
       current().configModeOn = true;
+    } else if (arg == QStringLiteral("--pace-us")) {
+      simulator.SetAnswerPaceMicros(value().toLongLong());
     } else if (arg == QStringLiteral("--restart-ms")) {
       simulator.SetRestartMs(value().toInt());
     } else if (arg == QStringLiteral("--http-port")) {
