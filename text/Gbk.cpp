@@ -20,6 +20,10 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   bool Valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+  // Back to the initial shift state, so that one converter serves call after call.
+  void Reset() {
+    if (Valid()) iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+  }
 
   // Converts as much as possible; returns errno of the stop (0 when all input was taken).
   int Convert(std::string_view& in, std::string& out) {
@@ -45,11 +49,24 @@ class Converter {
   iconv_t handle_;
 };
 
+// Opening a converter costs far more than a short conversion: one per direction and thread.
+Converter& GbkToUtf8Converter() {
+  thread_local Converter converter("UTF-8", "GBK");
+  converter.Reset();
+  return converter;
+}
+
+Converter& Utf8ToGbkConverter() {
+  thread_local Converter converter("GBK", "UTF-8");
+  converter.Reset();
+  return converter;
+}
+
 }  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
   std::string out;
-  Converter converter("UTF-8", "GBK");
+  Converter& converter = GbkToUtf8Converter();
   if (!converter.Valid()) {
     // Without a GBK table (a C library built without it) ASCII still reads right; every other
     // byte is marked as undecodable rather than dropped, so the header's promise holds.
@@ -75,7 +92,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 
 std::string Utf8ToGbkReplacing(std::string_view utf8, char replacement) {
   std::string out;
-  Converter converter("GBK", "UTF-8");
+  Converter& converter = Utf8ToGbkConverter();
   if (!converter.Valid()) return std::string(utf8.size(), replacement);
   while (!utf8.empty()) {
     const int error = converter.Convert(utf8, out);
@@ -99,7 +116,7 @@ std::string Utf8ToGbkReplacing(std::string_view utf8, char replacement) {
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
   std::string out;
-  Converter converter("GBK", "UTF-8");
+  Converter& converter = Utf8ToGbkConverter();
   if (!converter.Valid()) return std::nullopt;  // nothing can travel then: refuse, never guess
   if (converter.Convert(utf8, out) != 0) return std::nullopt;
   return out;
