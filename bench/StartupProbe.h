@@ -7,12 +7,12 @@
 #include <fstream>
 #include <string>
 
-// Ends the process at the window's first expose, printing "shown" and the peak memory in kB,
+// Ends the process at the first paint of the window, printing "shown" and the peak memory in kB,
 // so that the parent can time the start from exec to the first frame.
 class ShownProbe : public QObject {
  public:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Expose && !done_) {
+    if (event->type() == QEvent::Paint && !done_) {
       done_ = true;
       std::printf("shown %ld\n", PeakKilobytes());
       std::fflush(stdout);

@@ -39,19 +39,33 @@ QGroupBox* Group(QWidget* parent, const QString& caption) { return new QGroupBox
 // table; a box made here admits any text GBK can encode.
 ByteLimitedLineEdit* Edit(QWidget* parent) { return new ByteLimitedLineEdit(parent); }
 
-// Artwork is drawn for the project as SVG and rendered once at the picture box's size.
-QLabel* Picture(QWidget* parent, const QString& resource, QSize size) {
-  auto* label = new QLabel(parent);
-  QPixmap pixmap(size);
-  pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(resource);
-  if (renderer.isValid()) {
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+// Artwork is drawn for the project as SVG and rendered at the picture box's size the first
+// time the box is shown: the diagrams of the mode pages cost nothing at start-up.
+class Picture : public QLabel {
+ public:
+  Picture(QWidget* parent, QString resource, QSize size)
+      : QLabel(parent), resource_(std::move(resource)), size_(size) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (!resource_.isEmpty()) {
+      QPixmap pixmap(size_);
+      pixmap.fill(Qt::transparent);
+      QSvgRenderer renderer(resource_);
+      if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size_)));
+      }
+      setPixmap(pixmap);
+      resource_.clear();
+    }
+    QLabel::showEvent(event);
   }
-  label->setPixmap(pixmap);
-  return label;
-}
+
+ private:
+  QString resource_;
+  QSize size_;
+};
 
 constexpr QSize kBoardPictureSize(152, 152);
 constexpr QSize kDiagramSize(350, 230);
@@ -86,8 +100,8 @@ void MainWindow::BuildDeviceListPanel() {
   AT(超级列表框1, new ReportListView(分组框1), 16, 23, 640, 192);
   AT(寻找按钮, new QPushButton(QStringLiteral("寻找设备"), 分组框1), 681, 49, 120, 48);
   AT(退出按钮, new QPushButton(QStringLiteral("退出"), 分组框1), 681, 137, 120, 48);
-  AT(图片框1, Picture(分组框1, QStringLiteral(":/art/relay-board.svg"), kBoardPictureSize), 821, 29,
-     152, 152);
+  AT(图片框1, new Picture(分组框1, QStringLiteral(":/art/relay-board.svg"), kBoardPictureSize), 821,
+     29, 152, 152);
 }
 
 void MainWindow::BuildPowerAndAddressPanel() {
@@ -207,7 +221,7 @@ void MainWindow::BuildTcpClientPage(QWidget* page) {
 
   AT(透明标签2, Note(page, QStringLiteral("注：此模式设置设备为TCPClient,让设备连接你的TCP服务器")),
      20, 204, 560, 40);
-  AT(图片框2, Picture(page, QStringLiteral(":/art/mode-tcp-client.svg"), kDiagramSize), 600, 10,
+  AT(图片框2, new Picture(page, QStringLiteral(":/art/mode-tcp-client.svg"), kDiagramSize), 600, 10,
      350, 230);
 }
 
@@ -221,7 +235,7 @@ void MainWindow::BuildTcpServerPage(QWidget* page) {
           QStringLiteral("注：此模式设置设备为TCPServer，设备作为TCP服务器，让你的程序以TCPClient"
                          "模式来连接设备（支持2个TCPClient同时连接）")),
      20, 90, 560, 60);
-  AT(图片框3, Picture(page, QStringLiteral(":/art/mode-tcp-server.svg"), kDiagramSize), 600, 10,
+  AT(图片框3, new Picture(page, QStringLiteral(":/art/mode-tcp-server.svg"), kDiagramSize), 600, 10,
      350, 230);
 }
 
@@ -239,8 +253,8 @@ void MainWindow::BuildHttpGetPage(QWidget* page) {
      20, 130, 560, 44);
   AT(透明标签6, Label(page, QStringLiteral("HTTP_GET请求格式：http://设备IP地址/?command=指令")),
      20, 184, 560, 22);
-  AT(图片框4, Picture(page, QStringLiteral(":/art/mode-http-get.svg"), kDiagramSize), 600, 10, 350,
-     230);
+  AT(图片框4, new Picture(page, QStringLiteral(":/art/mode-http-get.svg"), kDiagramSize), 600, 10,
+     350, 230);
 }
 
 void MainWindow::BuildBemfaPage(QWidget* page) {
@@ -254,7 +268,7 @@ void MainWindow::BuildBemfaPage(QWidget* page) {
                     "注：此模式设置设备直接连接巴法云创客云TCP，可以通过巴法云物联网平台实现远程"
                     "外网控制，可以通过巴发云提供的API接口控制板子")),
      20, 92, 560, 80);
-  AT(图片框5, Picture(page, QStringLiteral(":/art/mode-bemfa.svg"), kDiagramSize), 600, 10, 350,
+  AT(图片框5, new Picture(page, QStringLiteral(":/art/mode-bemfa.svg"), kDiagramSize), 600, 10, 350,
      230);
 }
 
@@ -280,7 +294,7 @@ void MainWindow::BuildMqttPage(QWidget* page) {
   AT(透明标签9, Label(page, QStringLiteral("注：此模式设置设备连接普通MQTT服务器")), 646, 9, 304,
      21);
   // The boxes reach x = 616 and the template buttons y = 216: the diagram goes between.
-  AT(图片框6, Picture(page, QStringLiteral(":/art/mode-mqtt.svg"), kMqttDiagramSize), 640, 34,
+  AT(图片框6, new Picture(page, QStringLiteral(":/art/mode-mqtt.svg"), kMqttDiagramSize), 640, 34,
      kMqttDiagramSize.width(), kMqttDiagramSize.height());
 }
 

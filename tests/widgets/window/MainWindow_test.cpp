@@ -229,9 +229,14 @@ TEST_F(MainWindowLayout, StartsInItsInitialState) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(W().高级选择夹->tabText(i), QString::fromUtf8(pages[i]));
 }
 
-TEST_F(MainWindowLayout, PicturesAreDrawn) {
-  for (QLabel* picture : std::initializer_list<QLabel*>{W().图片框1, W().图片框2, W().图片框3,
-                                                        W().图片框4, W().图片框5, W().图片框6}) {
+TEST_F(MainWindowLayout, PicturesAreDrawnWhenFirstShown) {
+  Show();
+  EXPECT_TRUE(W().图片框4->pixmap().isNull());  // its page has not been shown yet
+  QLabel* pictures[] = {W().图片框1, W().图片框2, W().图片框3,
+                        W().图片框4, W().图片框5, W().图片框6};
+  for (int page = 0; page < 6; ++page) {
+    QLabel* picture = pictures[page];
+    if (page > 0) W().高级选择夹->setCurrentIndex(page);  // 图片框1 stands beside the list
     SCOPED_TRACE(picture->objectName().toStdString());
     QImage image = picture->pixmap().toImage();
     ASSERT_FALSE(image.isNull());
