@@ -2,7 +2,6 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
-#include <QTimer>
 
 #include "link/Ipv4Text.h"
 #include "link/ReceiveBuffer.h"
@@ -55,13 +54,7 @@ bool DeviceLink::SendTo(const std::string& text, const QHostAddress& address) {
 }
 
 void DeviceLink::DrainPendingDatagrams() {
-  // A burst of thousands is read in turns, so that the window repaints in between; the rest
-  // waits in the receive buffer for the next turn.
-  for (int taken = 0; socket_.hasPendingDatagrams(); ++taken) {
-    if (taken == kDatagramsPerTurn) {
-      QTimer::singleShot(0, this, &DeviceLink::DrainPendingDatagrams);
-      return;
-    }
+  while (socket_.hasPendingDatagrams()) {
     QNetworkDatagram datagram = socket_.receiveDatagram(kMaxDatagram);
     if (!datagram.isValid()) break;  // a receive error: drop it rather than spin on it
     if (datagram.data().isEmpty()) continue;

@@ -17,7 +17,6 @@ class DeviceLink : public QObject, public CommandLink {
   static constexpr quint16 kLocalPort = kToolPort;
   static constexpr quint16 kDevicePort = kBoardPort;
   static constexpr qint64 kMaxDatagram = kMaxUdpPayload;
-  static constexpr int kDatagramsPerTurn = 256;
 
   explicit DeviceLink(quint16 localPort = kLocalPort, quint16 devicePort = kDevicePort,
                       QHostAddress broadcastAddress = QHostAddress(QHostAddress::Broadcast),
