@@ -1,12 +1,9 @@
 #include <QApplication>
 
-#include "app/MainScreen.h"
+#include "app/Program.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Theme.h"
 #include "constants/Program.h"
-#include "link/DeviceLink.h"
-#include "operator/QtOperator.h"
-#include "settings/SystemHostAddresses.h"
 
 using namespace quorvane;
 
@@ -14,24 +11,13 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   InstallScreenFont();
 
-  QtOperator person;
-  SystemHostAddresses host;
-  DeviceLink 数据报1;  // bound with the window; a failed bind only makes every send fail
-  SystemClock clock;
-  const QString templatePath =
-      QCoreApplication::applicationDirPath() + u'/' + TemplateFile::FileName();
-  MainScreen screen({数据报1, person, host, clock, templatePath});
-  person.SetParentWindow(&screen.window);
-  QObject::connect(&数据报1, &DeviceLink::DatagramReceived,
-                   [&screen](const QByteArray& bytes, const QString& sender) {
-                     screen.HandleDatagram(bytes, sender);
-                   });
+  Program program(QCoreApplication::applicationDirPath() + u'/' + TemplateFile::FileName());
 
   SingleInstanceGuard guard(kProgramName);
   if (!guard.IsOnlyInstance()) {
-    person.SetParentWindow(nullptr);
-    person.ShowMessage(QStringLiteral("此程序已在运行中！请勿重复打开！"),
-                       QStringLiteral("友情提醒:"));
+    program.person.SetParentWindow(nullptr);
+    program.person.ShowMessage(QStringLiteral("此程序已在运行中！请勿重复打开！"),
+                               QStringLiteral("友情提醒:"));
     return 0;
   }
 
@@ -39,6 +25,6 @@ int main(int argc, char** argv) {
   theme.programDirectory = QCoreApplication::applicationDirPath();
   theme.Apply();
 
-  screen.window.show();
+  program.screen.window.show();
   return application.exec();
 }

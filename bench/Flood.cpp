@@ -15,11 +15,7 @@
 #include <string>
 #include <thread>
 
-#include "app/MainScreen.h"
-#include "link/DeviceLink.h"
-#include "mqtt/TimeStamps.h"
-#include "operator/QtOperator.h"
-#include "settings/SystemHostAddresses.h"
+#include "app/Program.h"
 
 using namespace quorvane;
 
@@ -58,15 +54,8 @@ qint64 LongestTickGapMs(const std::atomic<bool>& done) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   InstallScreenFont();
-  QtOperator person;
-  SystemHostAddresses host;
-  SystemClock clock;
-  DeviceLink link;
-  MainScreen screen({link, person, host, clock, QStringLiteral("/nonexistent/模板.ini")});
-  QObject::connect(&link, &DeviceLink::DatagramReceived,
-                   [&screen](const QByteArray& bytes, const QString& sender) {
-                     screen.HandleDatagram(bytes, sender);
-                   });
+  Program program(QStringLiteral("/nonexistent/模板.ini"));
+  MainScreen& screen = program.screen;
   screen.window.show();
   if (!QTest::qWaitForWindowExposed(&screen.window)) return 1;
 
