@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <optional>
 #include <string>
 
@@ -22,9 +21,5 @@ struct BoardAccess {
     return devices.SelectedCell(DeviceListPanel::kIp);
   }
 };
-
-// The operator's text as wire bytes. The windows' boxes refuse, as it is typed, what GBK
-// cannot encode, so nothing here is ever dropped; nothing comes back only if that changed.
-std::optional<std::string> WireText(const QString& text);
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #include "maintenance/PasswordWindow.h"
 
+#include "text/GbkText.h"
 #include "text/Placement.h"
 
 namespace quorvane {
@@ -23,7 +24,7 @@ void PasswordWindow::SendPassword() {
     return;
   }
   auto ip = access_.SelectedIp();
-  auto wire = WireText(password);
+  auto wire = ToGbk(password);
   if (!ip || !wire) return;
   if (access_.link.SendCommand("password=" + *wire, *ip)) {
     accept();

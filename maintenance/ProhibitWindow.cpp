@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "text/GbkText.h"
 #include "text/Placement.h"
 
 namespace quorvane {
@@ -35,7 +36,7 @@ void ProhibitWindow::SendProhibit() {
   const QString newPassword = 编辑框1->text();
   if (!newPassword.isEmpty()) {
     auto again = access_.SelectedIp();
-    auto wire = WireText(newPassword);
+    auto wire = ToGbk(newPassword);
     if (!again || !wire || !access_.link.SendCommand("szpassword=" + *wire, *again)) {
       access_.person.ShowMessage(QStringLiteral("修改密码指令发送失败！"));
       return;

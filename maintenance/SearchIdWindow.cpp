@@ -1,5 +1,6 @@
 #include "maintenance/SearchIdWindow.h"
 
+#include "text/GbkText.h"
 #include "text/Placement.h"
 
 namespace quorvane {
@@ -20,7 +21,7 @@ void SearchIdWindow::SearchId() {
     return;
   }
   // Compared as the bytes the boards sent: whole text, letter case and all.
-  const std::optional<std::string> wanted = WireText(id);
+  const std::optional<std::string> wanted = ToGbk(id);
   DeviceListPanel& devices = access_.devices;
   for (int row = 0; wanted && row < devices.RowCount(); ++row) {
     if (devices.CellText(row, DeviceListPanel::kId) == *wanted) {

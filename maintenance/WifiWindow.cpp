@@ -1,5 +1,6 @@
 #include "maintenance/WifiWindow.h"
 
+#include "text/GbkText.h"
 #include "text/Placement.h"
 
 namespace quorvane {
@@ -39,8 +40,8 @@ void WifiWindow::SendWifi() {
     return;
   }
   auto ip = access_.SelectedIp();
-  auto wireSsid = WireText(ssid);
-  auto wirePassword = WireText(password);
+  auto wireSsid = ToGbk(ssid);
+  auto wirePassword = ToGbk(password);
   if (!ip || !wireSsid || !wirePassword) return;
   // A failed send is not reported: the window stays open and the operator presses again.
   if (access_.link.SendCommand("wifi=" + *wireSsid + "|" + *wirePassword, *ip)) accept();

@@ -2,24 +2,26 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <optional>
 
 namespace quorvane {
 
 namespace {
 
-std::string ContentOf(const QString& path) {
+// The file's bytes; empty for a file that does not exist, nothing for one that cannot be read.
+std::optional<std::string> ContentOf(const QString& path) {
+  if (!QFile::exists(path)) return std::string();
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   return file.readAll().toStdString();
 }
 
 }  // namespace
 
 bool TemplateFile::Save(const MqttTemplateValues& values) const {
-  if (QFile::exists(path_) && !QFile(path_).open(QIODevice::ReadOnly)) {
-    return false;  // unreadable: rewriting it would lose what else it holds
-  }
-  const std::string content = WithTemplateValues(ContentOf(path_), values);
+  const auto old = ContentOf(path_);
+  if (!old) return false;  // unreadable: rewriting it would lose what else it holds
+  const std::string content = WithTemplateValues(*old, values);
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return false;
   const auto size = static_cast<qint64>(content.size());
@@ -30,6 +32,8 @@ bool TemplateFile::Save(const MqttTemplateValues& values) const {
   return file.commit();
 }
 
-MqttTemplateValues TemplateFile::Load() const { return TemplateValuesOf(ContentOf(path_)); }
+MqttTemplateValues TemplateFile::Load() const {
+  return TemplateValuesOf(ContentOf(path_).value_or(std::string()));
+}
 
 }  // namespace quorvane
