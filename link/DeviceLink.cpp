@@ -45,6 +45,12 @@ bool DeviceLink::BroadcastCommand(const std::string& text) {
   return SendTo(text, broadcastAddress_);
 }
 
+bool DeviceLink::BroadcastCommandTo(const std::string& text, const QHostAddress& broadcast) {
+  const bool limited = broadcast == QHostAddress(QHostAddress::Broadcast);
+  if (!limited && !IsLocalBroadcast(broadcast)) return false;
+  return SendTo(text, broadcast);
+}
+
 bool DeviceLink::SendTo(const std::string& text, const QHostAddress& address) {
   if (!bound_ || address.isNull()) return false;
   if (static_cast<qint64>(text.size()) > kMaxDatagram) return false;
@@ -59,7 +65,7 @@ void DeviceLink::DrainPendingDatagrams() {
     if (!datagram.isValid()) break;  // a receive error: drop it rather than spin on it
     if (datagram.data().isEmpty()) continue;
     const QHostAddress sender(datagram.senderAddress().toIPv4Address());
-    emit DatagramReceived(datagram.data(), sender.toString());
+    emit DatagramReceived(datagram.data(), sender.toString(), datagram.interfaceIndex());
   }
 }
 

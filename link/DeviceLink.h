@@ -35,11 +35,14 @@ class DeviceLink : public QObject, public CommandLink {
   // nothing can block.
   bool SendCommand(const std::string& text, const std::string& ip) override;
   bool BroadcastCommand(const std::string& text) override;
+  // The search on one network: to 255.255.255.255 or to the broadcast address of a local
+  // interface, nothing else.
+  bool BroadcastCommandTo(const std::string& text, const QHostAddress& broadcast);
 
  signals:
-  // Once per received datagram of one byte or more, with its bytes and the dotted IPv4
-  // address it came from.
-  void DatagramReceived(const QByteArray& bytes, const QString& sender);
+  // Once per received datagram of one byte or more, with its bytes, the dotted IPv4 address it
+  // came from and the index of the interface it arrived on (0 when unknown).
+  void DatagramReceived(const QByteArray& bytes, const QString& sender, int interfaceIndex);
 
  private:
   bool SendTo(const std::string& text, const QHostAddress& address);

@@ -1,6 +1,6 @@
 #include "maintenance/WifiWindow.h"
 
-#include "text/GbkText.h"
+#include "maintenance/WifiChecks.h"
 #include "text/Placement.h"
 
 namespace quorvane {
@@ -17,34 +17,16 @@ WifiWindow::WifiWindow(BoardAccess access)
 }
 
 void WifiWindow::SendWifi() {
-  const QString ssid = 编辑框1->text();
-  const QString password = 编辑框2->text();
-  if (ssid.isEmpty()) {
-    access_.person.ShowMessage(QStringLiteral("请输入正确的WiFi名称"));
-    return;
-  }
-  if (password.isEmpty()) {
-    access_.person.ShowMessage(QStringLiteral("请输入正确的WiFi器密码"));
-    return;
-  }
-  // The board splits name and password at the first "|": a "|" in either would make it join
-  // the wrong network, after which no tool could reach it.
-  if (ssid.contains(u'|')) {
-    access_.person.ShowMessage(QStringLiteral("WiFi名称中不能含有字符“|”，请修改！"));
-    编辑框1->setFocus();
-    return;
-  }
-  if (password.contains(u'|')) {
-    access_.person.ShowMessage(QStringLiteral("WiFi密码中不能含有字符“|”，请修改！"));
-    编辑框2->setFocus();
+  if (auto refusal = CheckWifi(编辑框1->text(), 编辑框2->text())) {
+    access_.person.ShowMessage(refusal->message);
+    if (refusal->focus) (*refusal->focus == WifiBox::Name ? 编辑框1 : 编辑框2)->setFocus();
     return;
   }
   auto ip = access_.SelectedIp();
-  auto wireSsid = ToGbk(ssid);
-  auto wirePassword = ToGbk(password);
-  if (!ip || !wireSsid || !wirePassword) return;
+  auto command = WifiCommand(编辑框1->text(), 编辑框2->text());
+  if (!ip || !command) return;
   // A failed send is not reported: the window stays open and the operator presses again.
-  if (access_.link.SendCommand("wifi=" + *wireSsid + "|" + *wirePassword, *ip)) accept();
+  if (access_.link.SendCommand(*command, *ip)) accept();
 }
 
 }  // namespace quorvane

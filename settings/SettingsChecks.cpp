@@ -23,13 +23,8 @@ std::optional<CheckFailure> FirstEmptyOfMode(const SettingsSnapshot& f, WorkMode
 std::optional<CheckFailure> FirstUnsafe(const SettingsSnapshot& f) {
   for (const FormFieldSpec& spec : kFormFields) {
     if (!IsWritten(spec, f)) continue;
-    const QString name = QString::fromUtf8(spec.name);
-    if (f[spec.field].contains(u'|')) {
-      return CheckFailure{name + QStringLiteral("中不能含有字符“|”，请修改！"), spec.field};
-    }
-    if (!ToGbk(f[spec.field])) {
-      return CheckFailure{name + QStringLiteral("中含有无法发送给设备的字符，请修改！"),
-                          spec.field};
+    if (auto message = UnsafeValueMessage(spec, f[spec.field])) {
+      return CheckFailure{*message, spec.field};
     }
   }
   return std::nullopt;
@@ -57,6 +52,13 @@ std::optional<CheckFailure> FirstTooLong(const SettingsSnapshot& f) {
 }
 
 }  // namespace
+
+std::optional<QString> UnsafeValueMessage(const FormFieldSpec& spec, const QString& value) {
+  const QString name = QString::fromUtf8(spec.name);
+  if (value.contains(u'|')) return name + QStringLiteral("中不能含有字符“|”，请修改！");
+  if (!ToGbk(value)) return name + QStringLiteral("中含有无法发送给设备的字符，请修改！");
+  return std::nullopt;
+}
 
 bool IsWritten(const FormFieldSpec& spec, const SettingsSnapshot& form) {
   if (spec.mode) return spec.mode == form.workMode;

@@ -28,6 +28,10 @@ struct CheckFailure {
   std::optional<FormField> focus;  // the box to put the focus into; none leaves it where it is
 };
 
+// Why this value cannot travel in the field's piece: a "|" would shift every later piece on the
+// board, and a character GBK cannot encode would arrive altered. Nothing when it can.
+std::optional<QString> UnsafeValueMessage(const FormFieldSpec& spec, const QString& value);
+
 // Whether the record written from this form carries the field's value.
 bool IsWritten(const FormFieldSpec& spec, const SettingsSnapshot& form);
 

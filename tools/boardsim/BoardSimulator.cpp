@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 
 #include <QNetworkDatagram>
+#include <QNetworkInterface>
 #include <cstring>
 
 #include <utility>
@@ -122,14 +123,41 @@ void BoardSimulator::OnReadyRead() {
 
     const QHostAddress to = datagram.destinationAddress();
     const auto peerPort = static_cast<quint16>(datagram.senderPort());
-    if (to == QHostAddress(QHostAddress::Broadcast)) {
-      for (SimulatedBoard& board : boards_) {
-        Handle(board, datagram.data(), datagram.senderAddress(), peerPort);
-      }
-    } else if (auto found = byAddress_.find(to.toIPv4Address()); found != byAddress_.end()) {
+    if (auto found = byAddress_.find(to.toIPv4Address()); found != byAddress_.end()) {
       Handle(boards_[found->second], datagram.data(), datagram.senderAddress(), peerPort);
+    } else {
+      for (SimulatedBoard* board : BoardsOnLink(datagram.interfaceIndex(), to)) {
+        Handle(*board, datagram.data(), datagram.senderAddress(), peerPort);
+      }
     }
   }
+}
+
+std::vector<SimulatedBoard*> BoardSimulator::BoardsOnLink(int interfaceIndex,
+                                                          const QHostAddress& destination) {
+  std::vector<SimulatedBoard*> reached;
+  const QNetworkInterface arrival = QNetworkInterface::interfaceFromIndex(interfaceIndex);
+  const bool limited = destination == QHostAddress(QHostAddress::Broadcast);
+  if (limited && (!arrival.isValid() || arrival.flags().testFlag(QNetworkInterface::IsLoopBack))) {
+    for (SimulatedBoard& board : boards_) reached.push_back(&board);
+    return reached;
+  }
+  if (!arrival.isValid()) return reached;
+  std::vector<QNetworkAddressEntry> subnets;
+  for (const QNetworkAddressEntry& entry : arrival.addressEntries()) {
+    if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol) continue;
+    if (limited || entry.broadcast() == destination) subnets.push_back(entry);
+  }
+  for (SimulatedBoard& board : boards_) {
+    const QHostAddress address(QString::fromStdString(board.ip));
+    for (const QNetworkAddressEntry& entry : subnets) {
+      if (address.isInSubnet(entry.ip(), entry.prefixLength())) {
+        reached.push_back(&board);
+        break;
+      }
+    }
+  }
+  return reached;
 }
 
 void BoardSimulator::Handle(SimulatedBoard& board, const QByteArray& bytes,
@@ -140,9 +168,9 @@ void BoardSimulator::Handle(SimulatedBoard& board, const QByteArray& bytes,
   if (text == "ss") {
     reply(SearchAnswerOf(board));
   } else if (text == "read") {
-    reply(board.record);
+    if (board.answersRead) reply(board.record);
   } else if (text.starts_with("parameter|")) {
-    board.record = text;
+    (board.keepsOldRecord ? board.storedRecord : board.record) = text;
     Restart(board);
   } else if (text == "rest") {
     Restart(board);

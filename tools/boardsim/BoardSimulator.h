@@ -31,7 +31,10 @@ struct SimulatedBoard {
   bool configModeOn = false;  // enters its configuration mode 30 s after power-up by itself
   std::string wifiSsid{};     // the network it was last told to join
   std::string wifiPassword{};
-  int upgrades = 0;  // "OTA" commands taken
+  int upgrades = 0;             // "OTA" commands taken
+  bool answersRead = true;      // false: a board that is found but never answers "read"
+  bool keepsOldRecord = false;  // true: stores a record it is sent but answers with the old one
+  std::string storedRecord{};   // what such a board was last sent
 };
 
 // What arrived, exactly: where from, where to, which bytes.
@@ -42,9 +45,11 @@ struct ReceivedDatagram {
   QByteArray bytes;
 };
 
-// Plays any number of boards behind one socket on the board port. A broadcast reaches every
-// board; a unicast reaches the board whose address it was sent to. Each board answers the
-// search, "read", its record, and the maintenance commands as the firmware does.
+// Plays any number of boards behind one socket on the board port. A broadcast (to
+// 255.255.255.255 or to an interface's broadcast address) reaches every board on the network it
+// arrived from: all of them when it came over loopback, otherwise those whose address lies in a
+// subnet of the arriving interface. A unicast reaches the board whose address it was sent to. Each
+// board answers the search, "read", its record, and the maintenance commands as the firmware does.
 class BoardSimulator : public QObject {
   Q_OBJECT
  public:
@@ -86,6 +91,8 @@ class BoardSimulator : public QObject {
  private:
   struct HttpBoard;
   void OnReadyRead();
+  // The boards a broadcast arriving on this interface reaches.
+  std::vector<SimulatedBoard*> BoardsOnLink(int interfaceIndex, const QHostAddress& destination);
   void Handle(SimulatedBoard& board, const QByteArray& bytes, const QHostAddress& peer,
               quint16 peerPort);
   void Reply(const std::string& text, const QHostAddress& peer, quint16 peerPort,

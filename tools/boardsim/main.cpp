@@ -23,6 +23,8 @@ constexpr const char* kUsage =
   --password TEXT      its access password (default 5937)
   --locked             its push-buttons start locked
   --config-mode        its power-up configuration mode starts on
+  --no-read            it answers the search but never "read"
+  --keeps-old-record   it stores a record it is sent but keeps answering "read" with its old one
   --boards N           N more boards at 127.0.0.2, 127.0.0.3, ... (127.0.1.0 after .254)
   --pace-us MICROS     answer one board every MICROS microseconds (default 0: all at once)
   --restart-ms MS      silence after a record is stored or "rest" (default 1500)
@@ -92,6 +94,10 @@ int main(int argc, char** argv) {
       current().keysLocked = true;
     } else if (arg == QStringLiteral("--config-mode")) {
       current().configModeOn = true;
+    } else if (arg == QStringLiteral("--no-read")) {
+      current().answersRead = false;
+    } else if (arg == QStringLiteral("--keeps-old-record")) {
+      current().keepsOldRecord = true;
     } else if (arg == QStringLiteral("--pace-us")) {
       simulator.SetAnswerPaceMicros(value().toLongLong());
     } else if (arg == QStringLiteral("--restart-ms")) {
