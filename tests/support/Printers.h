@@ -21,3 +21,10 @@ inline QStringList Strings(std::initializer_list<const char*> items) {
   for (const char* item : items) out << QString::fromUtf8(item);
   return out;
 }
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+inline void PrintTo(const QJsonObject& object, std::ostream* os) {
+  *os << QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
