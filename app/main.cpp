@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
 
 #include "app/Program.h"
+#include "app/QuitOnTerminationSignals.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Theme.h"
 #include "constants/Program.h"
@@ -9,9 +12,17 @@ using namespace quorvane;
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The configuration directory (the template's fallback) and the desktop entry go by these.
+  QCoreApplication::setApplicationName(QStringLiteral("quorvane"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/org.quorvane.Quorvane.svg")));
+  // A logout or a service manager ends the program with SIGTERM: quit the event loop instead.
+  QuitOnTerminationSignals quitOnSignals;
   InstallScreenFont();
 
-  Program program(QCoreApplication::applicationDirPath() + u'/' + TemplateFile::FileName());
+  Program program(
+      TemplateFile::PathFor(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 
   SingleInstanceGuard guard(kProgramName);
   if (!guard.IsOnlyInstance()) {

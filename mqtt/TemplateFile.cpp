@@ -1,6 +1,8 @@
 #include "mqtt/TemplateFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
 
@@ -18,9 +20,17 @@ std::optional<std::string> ContentOf(const QString& path) {
 
 }  // namespace
 
+QString TemplateFile::PathFor(const QString& programDirectory, const QString& configDirectory) {
+  const QString folder =
+      QFileInfo(programDirectory).isWritable() ? programDirectory : configDirectory;
+  return QDir(folder).filePath(FileName());
+}
+
 bool TemplateFile::Save(const MqttTemplateValues& values) const {
   const auto old = ContentOf(path_);
   if (!old) return false;  // unreadable: rewriting it would lose what else it holds
+  // The configuration folder may not exist before the first save.
+  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
   const std::string content = WithTemplateValues(*old, values);
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return false;

@@ -11,6 +11,10 @@ class TemplateFile {
  public:
   static QString FileName() { return QStringLiteral("模板.ini"); }
 
+  // Beside the program while its folder is writable, as operators know it; otherwise (an
+  // installed program) in the user's configuration folder.
+  static QString PathFor(const QString& programDirectory, const QString& configDirectory);
+
   explicit TemplateFile(QString path) : path_(std::move(path)) {}
   const QString& Path() const { return path_; }
 
