@@ -121,6 +121,24 @@ std::optional<std::vector<Target>> AddressTargets(const QCommandLineParser& pars
   return targets;
 }
 
+// What apply and restore are asked: the file and the --to addresses; nothing after saying
+// what is wrong with either.
+struct Request {
+  SettingsFile file;
+  std::vector<Target> targets;
+  ApplyChoices choices;
+};
+
+std::optional<Request> RequestOf(const QCommandLineParser& parser, Console& console) {
+  std::optional<SettingsFile> file = LoadSettingsFile(parser.positionalArguments()[0], console);
+  if (!file) return std::nullopt;
+  std::optional<std::vector<Target>> targets = AddressTargets(parser, console);
+  if (!targets) return std::nullopt;
+  return Request{std::move(*file),
+                 std::move(*targets),
+                 {parser.isSet(QStringLiteral("dry-run")), parser.isSet(QStringLiteral("yes"))}};
+}
+
 int ApplyToAll(const std::vector<Target>& targets, const QJsonObject& wanted, ApplyChoices choices,
                Console& console) {
   DeviceLink link;
@@ -177,22 +195,17 @@ int RunApply(const QStringList& args, Console& console) {
     console.Err(QStringLiteral("apply takes one FILE and either --to ADDRESS or --all"));
     return kBadInput;
   }
-  const std::optional<SettingsFile> file =
-      LoadSettingsFile(parser.positionalArguments()[0], console);
-  if (!file) return kBadInput;
-  std::optional<std::vector<Target>> targets = AddressTargets(parser, console);
-  if (!targets) return kBadInput;
+  std::optional<Request> request = RequestOf(parser, console);
+  if (!request) return kBadInput;
   if (all) {
     const std::optional<FoundBoards> found = SearchBoards(parser, console);
     if (!found) return kFailed;
     for (const FoundBoard& board : found->List()) {
-      targets->push_back(
+      request->targets.push_back(
           {board.answer.ip, board.answer.id, SupportsParameterRead(board.answer.version)});
     }
   }
-  return ApplyToAll(*targets, file->settings,
-                    {parser.isSet(QStringLiteral("dry-run")), parser.isSet(QStringLiteral("yes"))},
-                    console);
+  return ApplyToAll(request->targets, request->file.settings, request->choices, console);
 }
 
 int RunRestore(const QStringList& args, Console& console) {
@@ -211,21 +224,16 @@ int RunRestore(const QStringList& args, Console& console) {
     console.Err(QStringLiteral("restore takes one FILE"));
     return kBadInput;
   }
-  const std::optional<SettingsFile> file =
-      LoadSettingsFile(parser.positionalArguments()[0], console);
-  if (!file) return kBadInput;
-  std::optional<std::vector<Target>> targets = AddressTargets(parser, console);
-  if (!targets) return kBadInput;
-  if (targets->empty()) {
-    if (!file->address) {
+  std::optional<Request> request = RequestOf(parser, console);
+  if (!request) return kBadInput;
+  if (request->targets.empty()) {
+    if (!request->file.address) {
       console.Err(QStringLiteral("the file names no board address; give one with --to"));
       return kBadInput;
     }
-    targets->push_back({*file->address, {}, true});
+    request->targets.push_back({*request->file.address, {}, true});
   }
-  return ApplyToAll(*targets, file->settings,
-                    {parser.isSet(QStringLiteral("dry-run")), parser.isSet(QStringLiteral("yes"))},
-                    console);
+  return ApplyToAll(request->targets, request->file.settings, request->choices, console);
 }
 
 }  // namespace quorvane

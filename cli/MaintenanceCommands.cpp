@@ -22,6 +22,10 @@ std::optional<std::string> AddressOf(QCommandLineParser& parser, const QStringLi
   return ip;
 }
 
+void SayUnsent(const std::string& ip, Console& console) {
+  console.Err(QStringLiteral("could not send to ") + QString::fromStdString(ip));
+}
+
 QString NoAnswer(const std::string& ip, const QString& command) {
   return QStringLiteral("no answer from %1 to \"%2\" (asked %3 times, %4 s each)")
       .arg(QString::fromStdString(ip), command)
@@ -35,7 +39,7 @@ std::optional<std::string> AskOrSay(BoardChannel& channel, const std::string& ip
                                     Console& console) {
   const Answer answer = channel.Ask(ip, command, kinds, kReadPatience);
   if (!answer.sent) {
-    console.Err(QStringLiteral("could not send to ") + QString::fromStdString(ip));
+    SayUnsent(ip, console);
   } else if (!answer.text) {
     console.Err(NoAnswer(ip, QString::fromStdString(command)));
   }
@@ -57,7 +61,7 @@ int RunRestart(const QStringList& args, Console& console) {
   DeviceLink link;
   if (!LinkIsUsable(link, console)) return kFailed;
   if (!BoardChannel(link).Tell(*ip, "rest")) {
-    console.Err(QStringLiteral("could not send to ") + QString::fromStdString(*ip));
+    SayUnsent(*ip, console);
     return kFailed;
   }
   console.Out(QString::fromStdString(*ip) + QStringLiteral(": restart sent"));
@@ -91,7 +95,7 @@ int RunKeyLock(const QStringList& args, Console& console) {
     return kSuccess;
   }
   if (!channel.Tell(*ip, lock ? "sd" : "ks")) {
-    console.Err(QStringLiteral("could not send to ") + address);
+    SayUnsent(*ip, console);
     return kFailed;
   }
   now = AskOrSay(channel, *ip, "qh", states, console);

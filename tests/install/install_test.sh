@@ -38,8 +38,10 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.x
 grep -q '<release version="[0-9.]*"' "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "AppStream metadata carries no release"
 
-"$prefix/bin/quorvane-cli" --help | grep -q "usage: quorvane-cli COMMAND" || fail "cli --help"
-"$prefix/bin/quorvane-boardsim" --help | grep -q "usage: quorvane-boardsim" || fail "boardsim --help"
+help=$("$prefix/bin/quorvane-cli" --help) || fail "quorvane-cli --help failed"
+grep -q "usage: quorvane-cli COMMAND" <<<"$help" || fail "quorvane-cli --help: $help"
+help=$("$prefix/bin/quorvane-boardsim" --help) || fail "quorvane-boardsim --help failed"
+grep -q "usage: quorvane-boardsim" <<<"$help" || fail "quorvane-boardsim --help: $help"
 
 # The window program from a folder nobody may write, with a home of its own.
 mount --bind "$prefix/bin" "$prefix/bin"

@@ -142,7 +142,11 @@ TEST_F(MqttToolsTest, SaveWritesTheFileAndLoadBringsItBack) {
 }
 
 TEST_F(MqttToolsTest, AFailedSaveSaysSo) {
-  ASSERT_TRUE(QDir(templateDirectory.path()).removeRecursively());  // nowhere to write
+  // Nowhere to write: where the template's folder should be is a file.
+  ASSERT_TRUE(QDir(templateDirectory.path()).removeRecursively());
+  QFile blocker(templateDirectory.path());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
   Fill(Strings({"h", "1", "a", "p", "c", "s", "o"}));
   Click(W().mqtt存模板按钮);
   EXPECT_EQ(person.Texts(), Strings({"模板保存失败！"}));
