@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop and a user meet: the three
 # programs, the menu entry, the icons and the AppStream metadata (each validated), and the
-# installed window program starting offscreen from a read-only folder and ending cleanly on
-# SIGTERM. Runs inside scripts/in-netns (the program binds the board port; the read-only folder
-# is a bind mount in the private mount namespace).
+# installed window program starting from a read-only folder and ending cleanly on SIGTERM.
+# Runs inside scripts/in-netns (the program binds the board port; the read-only folder is a bind
+# mount in the private mount namespace) and scripts/with-xvfb (a virtual X server, no screen:
+# its window is the sign that the program is up).
 set -euo pipefail
 build=$1
 id=org.quorvane.Quorvane
@@ -48,16 +49,12 @@ mount --bind "$prefix/bin" "$prefix/bin"
 mount -o remount,bind,ro "$prefix/bin"
 touch "$prefix/bin/probe" 2>/dev/null && fail "the program's folder is still writable"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-export QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME"; mkdir -m 700 "$XDG_RUNTIME_DIR"
 "$prefix/bin/quorvane" 2>"$work/stderr" & program=$!
-# Ready once it holds its single-instance name (an abstract Unix socket, "@Quorvane").
-for _ in $(seq 200); do
-  grep -q '@Quorvane$' /proc/net/unix && break
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.05
-done
-grep -q '@Quorvane$' /proc/net/unix || fail "the installed program never started: $(cat "$work/stderr")"
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program" | head -n1) ||
+  fail "the installed program never showed its window: $(cat "$work/stderr")"
+[[ $(xdotool getwindowname "$window") == QuorvaneV* ]] || fail "unexpected window title"
+grep -q '@Quorvane$' /proc/net/unix || fail "the program does not hold its single-instance name"
 kill -TERM "$program"
 set +e; wait "$program"; rc=$?; set -e
 [[ $rc -eq 0 ]] || fail "the installed program ended with $rc on SIGTERM: $(cat "$work/stderr")"
