@@ -58,8 +58,9 @@ QString Spellings(const std::array<const char*, N>& names) {
   return list.join(QStringLiteral(", "));
 }
 
-// Whether a record of these settings carries the field.
-bool Carries(const SettingField& field, const DecodedParameters& p) {
+// Whether a record of these settings carries the field: the window writes it (form is these
+// settings as the window's form shows them) and the record was long enough to hold it.
+bool Carries(const SettingField& field, const DecodedParameters& p, const SettingsSnapshot& form) {
   switch (field.kind) {
     case SettingKind::PowerOnState: return p.powerOnState.has_value();
     case SettingKind::WorkMode: return p.workMode.has_value();
@@ -72,9 +73,9 @@ bool Carries(const SettingField& field, const DecodedParameters& p) {
     case SettingKind::Text: break;
   }
   const FormFieldSpec& spec = SpecOf(*field.text);
-  if (spec.mode) return p.modeFieldsPresent && p.workMode == spec.mode;
-  if (spec.field == FormField::CustomId) return p.customIdEnabled;
-  return p.ipMode == IpMode::Static && p.addressesPresent;
+  if (!IsWritten(spec, form)) return false;
+  if (spec.mode) return p.modeFieldsPresent;
+  return spec.field == FormField::CustomId || p.addressesPresent;
 }
 
 QJsonValue ValueOf(const SettingField& field, const DecodedParameters& p) {
@@ -138,8 +139,10 @@ std::optional<QString> CheckValue(const SettingField& field, const QJsonValue& v
 
 QJsonObject ViewOfRecord(const DecodedParameters& record) {
   QJsonObject view;
+  const SettingsSnapshot form = SnapshotOf(record);
   for (const SettingField& field : kSettingFields) {
-    if (Carries(field, record)) view.insert(QString::fromUtf8(field.key), ValueOf(field, record));
+    if (Carries(field, record, form))
+      view.insert(QString::fromUtf8(field.key), ValueOf(field, record));
   }
   return view;
 }
